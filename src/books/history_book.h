@@ -1,0 +1,43 @@
+// The two books the program writes itself: the missed-words book (filled by
+// wrong test answers) and the recited-words book (filled by recitation).
+// Each is an ordinary word book; records are appended at its end and it can
+// be cleared back to its title line.
+#pragma once
+
+#include <string>
+
+#include "books/shared_file.h"
+
+namespace vodari {
+
+inline constexpr const char* kMissedWordsBookPath = "books\\重点单词记录.txt";
+inline constexpr const char* kMissedWordsBookTitle = "重点单词记录";
+inline constexpr const char* kRecitedWordsBookPath = "books\\曾经背记过的单词.txt";
+inline constexpr const char* kRecitedWordsBookTitle = "曾经背记过的单词";
+
+// A history book held open for appending for the program's whole run. A
+// stream that failed to open, or whose write failed, stays failed and drops
+// every later record without a word.
+class HistoryStream {
+ public:
+  // Opens shared, creating an empty file when missing; never truncates.
+  void Open(const std::string& path);
+  void Close();
+  bool Failed() const { return failed_; }
+
+ private:
+  friend void AppendHistoryRecord(HistoryStream&, const std::string&, const std::string&);
+  SharedFile file_;
+  bool failed_ = true;
+};
+
+// Appends "@word", CR LF, the meaning, CR LF at the file's current end and
+// has it on disk before returning. Errors are silent.
+void AppendHistoryRecord(HistoryStream& stream, const std::string& word,
+                         const std::string& meaning);
+
+// Empties the book at `path` down to `titleText` and a line end. Errors are
+// silent; open streams on the same file carry on after the new title line.
+void ClearHistoryBook(const std::string& path, const std::string& titleText);
+
+}  // namespace vodari

@@ -1,0 +1,28 @@
+// A fresh folder per test, and raw file helpers that bypass the code under
+// test, so expectations are checked against the real bytes on disk.
+#pragma once
+
+#include <string>
+
+namespace vodari::test {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // A path inside the folder in the program's own form ("dir\name").
+  std::string File(const std::string& name) const;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace vodari::test

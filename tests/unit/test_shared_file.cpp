@@ -1,0 +1,151 @@
+#include "books/shared_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "temp_folder.h"
+
+namespace vodari {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+std::string ReadAll(SharedFile& file) {
+  std::string out;
+  char buffer[7];  // small, so reads really come in several pieces
+  long got;
+  while ((got = file.ReadSome(buffer, sizeof buffer)) > 0) out.append(buffer, got);
+  return out;
+}
+
+TEST(SharedFile, ReaderAppenderAndClearOnOneFileAtOnce) {
+  TempFolder dir;
+  const std::string path = dir.File("book.txt");
+  WriteBytes(path, "title\r\n@a\r\nA\r\n");
+
+  SharedFile appender, reader, clearer;
+  ASSERT_TRUE(appender.OpenForAppending(path));
+  ASSERT_TRUE(reader.OpenForReading(path));
+  ASSERT_TRUE(clearer.OpenTruncated(path));  // all three open together
+  EXPECT_EQ(ReadBytes(path), "");
+
+  ASSERT_TRUE(clearer.WriteAll("T\r\n", 3));
+  ASSERT_TRUE(appender.WriteAll("@b\r\n", 4));
+  // The appender wrote at the new end, not at its old offset.
+  EXPECT_EQ(ReadBytes(path), "T\r\n@b\r\n");
+  EXPECT_EQ(ReadAll(reader), "T\r\n@b\r\n");
+}
+
+TEST(SharedFile, AppendNeverTruncatesAndFollowsTheEnd) {
+  TempFolder dir;
+  const std::string path = dir.File("h.txt");
+  WriteBytes(path, "keep\r\n");
+  SharedFile appender;
+  ASSERT_TRUE(appender.OpenForAppending(path));
+  ASSERT_TRUE(appender.WriteAll("one\r\n", 5));
+  WriteBytes(path, "x\r\n");  // shortened through another handle
+  ASSERT_TRUE(appender.WriteAll("two\r\n", 5));
+  EXPECT_EQ(ReadBytes(path), "x\r\ntwo\r\n");
+}
+
+TEST(SharedFile, OpeningCreatesMissingFilesButNotFolders) {
+  TempFolder dir;
+  SharedFile file;
+  EXPECT_TRUE(file.OpenForReading(dir.File("new.txt")));
+  EXPECT_TRUE(test::FileExists(dir.File("new.txt")));
+  EXPECT_FALSE(file.OpenForReading(dir.File("missing\\new.txt")));
+  EXPECT_FALSE(file.OpenForAppending(dir.File("missing\\new.txt")));
+  EXPECT_FALSE(file.OpenTruncated(dir.File("missing\\new.txt")));
+  EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(SharedFile, GbkFileNamesWork) {
+  // "俓" has 0x5C ('\') as its second GBK byte: it must not split the path.
+  TempFolder dir;
+  const std::string path = dir.File("俓单词本.txt");
+  SharedFile file;
+  ASSERT_TRUE(file.OpenTruncated(path));
+  ASSERT_TRUE(file.WriteAll("x", 1));
+  file.Close();
+  EXPECT_EQ(ReadBytes(path), "x");
+}
+
+TEST(TextLineReader, CrLfAndLoneLfEndLinesAndLoneCrIsKept) {
+  TempFolder dir;
+  const std::string path = dir.File("t.txt");
+  WriteBytes(path, "a\r\nb\nc\rd\r\n\r\ne");
+  SharedFile file;
+  ASSERT_TRUE(file.OpenForReading(path));
+  TextLineReader reader(file);
+  EXPECT_EQ(reader.ReadLine(1023), "a");
+  EXPECT_EQ(reader.ReadLine(1023), "b");
+  EXPECT_EQ(reader.ReadLine(1023), "c\rd");
+  EXPECT_EQ(reader.ReadLine(1023), "");
+  EXPECT_FALSE(reader.AtEnd());
+  EXPECT_EQ(reader.ReadLine(1023), "e");  // last line without line end
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_EQ(reader.ReadLine(1023), "");
+}
+
+TEST(TextLineReader, PiecesAndTheEndCondition) {
+  TempFolder dir;
+  const std::string path = dir.File("t.txt");
+  WriteBytes(path, "abcdefg\nxyz\n");
+  SharedFile file;
+  ASSERT_TRUE(file.OpenForReading(path));
+  TextLineReader reader(file);
+  EXPECT_EQ(reader.ReadLine(3), "abc");
+  EXPECT_EQ(reader.ReadLine(3), "def");
+  EXPECT_EQ(reader.ReadLine(3), "g");
+  EXPECT_EQ(reader.ReadLine(3), "xyz");
+  EXPECT_EQ(reader.ReadLine(3), "");  // the line feed after a full piece
+  EXPECT_FALSE(reader.AtEnd());
+  EXPECT_EQ(reader.ReadLine(3), "");
+  EXPECT_TRUE(reader.AtEnd());
+  reader.Rewind();
+  EXPECT_TRUE(reader.AtEnd());  // rewinding keeps the condition
+  EXPECT_EQ(reader.ReadLine(3), "abc");
+}
+
+TEST(TextLineReader, CrLfAcrossTheReadBufferIsOneLineEnd) {
+  // The reader fills a buffer of 4096 bytes; a CR at its last byte must
+  // still pair with the LF that comes in the next fill.
+  TempFolder dir;
+  const std::string path = dir.File("t.txt");
+  std::string first(4095, 'x');
+  WriteBytes(path, first + "\r\nnext\r\n");
+  SharedFile file;
+  ASSERT_TRUE(file.OpenForReading(path));
+  TextLineReader reader(file);
+  EXPECT_EQ(reader.ReadLine(10000), first);
+  EXPECT_EQ(reader.ReadLine(10000), "next");
+}
+
+TEST(TextLineReader, ZeroByteEndsTheLine) {
+  TempFolder dir;
+  const std::string path = dir.File("t.txt");
+  WriteBytes(path, std::string("ab\0cd\nef\n", 9));
+  SharedFile file;
+  ASSERT_TRUE(file.OpenForReading(path));
+  TextLineReader reader(file);
+  EXPECT_EQ(reader.ReadLine(1023), "ab");
+  EXPECT_EQ(reader.ReadLine(1023), "ef");
+}
+
+TEST(DiskText, LineFeedsBecomeCrLf) {
+  EXPECT_EQ(ToDiskText("@cat\n猫\n"), "@cat\r\n猫\r\n");
+  EXPECT_EQ(ToDiskText(""), "");
+}
+
+#ifndef _WIN32
+TEST(NativePath, BackslashIsASeparatorButNotInsideGbkCharacters) {
+  EXPECT_EQ(NativePath("books\\单词本18.txt"), "books/单词本18.txt");
+  EXPECT_EQ(NativePath("a\\俓\\b"), "a/俓/b");
+}
+#endif
+
+}  // namespace
+}  // namespace vodari

@@ -1,0 +1,48 @@
+# Sourced by the run and test scripts: sets up Wine for Vodari in a private
+# prefix under the build folder, with code page 936, and a virtual display
+# when there is none. Everything started here is stopped by vodari_wine_stop.
+
+vodari_wine_start() {
+  local build_dir=$1
+  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEARCH=win32
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # The locale gives Windows programs code page 936 (GBK).
+  export LC_ALL=zh_CN.UTF-8
+  export LANG=zh_CN.UTF-8
+
+  VODARI_XVFB_PID=
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    VODARI_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X$n" ]; do
+      tries=$((tries + 1))
+      if [ $tries -gt 100 ] || ! kill -0 "$VODARI_XVFB_PID" 2>/dev/null; then
+        echo "wine_env: Xvfb did not start" >&2
+        return 1
+      fi
+      sleep 0.1
+    done
+  fi
+
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine_env: creating the Wine prefix (first run only)"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
+
+vodari_wine_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "${VODARI_XVFB_PID:-}" ]; then
+    kill "$VODARI_XVFB_PID" 2>/dev/null || true
+    wait "$VODARI_XVFB_PID" 2>/dev/null || true
+    VODARI_XVFB_PID=
+  fi
+}
