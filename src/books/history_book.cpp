@@ -2,9 +2,7 @@
 
 namespace vodari {
 
-void HistoryStream::Open(const std::string& path) {
-  failed_ = !file_.OpenForAppending(path);
-}
+void HistoryStream::Open(const std::string& path) { failed_ = !file_.OpenForAppending(path); }
 
 void HistoryStream::Close() {
   file_.Close();

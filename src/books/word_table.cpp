@@ -4,8 +4,7 @@
 
 namespace vodari {
 
-CWordTable::CWordTable(Notice notice)
-    : notice_(std::move(notice)), entries_(kBookCapacity) {}
+CWordTable::CWordTable(Notice notice) : notice_(std::move(notice)), entries_(kBookCapacity) {}
 
 void CWordTable::LoadFile(const std::string& path) {
   SharedFile file;

@@ -26,9 +26,9 @@ int ChooseEntryIndex(RandomGenerator& rng, int rangeFirst, int rangeLast, bool s
 
 Question BuildQuestion(RandomGenerator& rng, StudyOptions& options, const CWordTable& currentBook,
                        const CWordTable& distractorBook) {
-  const int q = ChooseEntryIndex(rng, options.rangeFirst, options.rangeLast,
-                                 options.sequentialTest != 0, options.testCursor,
-                                 currentBook.GetCount());
+  const int q =
+      ChooseEntryIndex(rng, options.rangeFirst, options.rangeLast, options.sequentialTest != 0,
+                       options.testCursor, currentBook.GetCount());
   const WordEntry asked = currentBook.GetEntry(q);
 
   Question question;

@@ -1,9 +1,8 @@
-#include "books/history_book.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "books/history_book.h"
 #include "books/word_table.h"
 #include "temp_folder.h"
 

@@ -1,11 +1,10 @@
-#include "study/question.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <string>
 
+#include "study/question.h"
 #include "temp_folder.h"
 
 namespace vodari {
@@ -142,7 +141,8 @@ TEST_F(QuestionTest, TinyDistractorBooksRepeatTheirEntries) {
 
 TEST_F(QuestionTest, RightSlotIsUniform) {
   std::map<int, int> slots;
-  for (int i = 0; i < 40000; ++i) ++slots[BuildQuestion(rng, options, book, distractors).correctSlot];
+  for (int i = 0; i < 40000; ++i)
+    ++slots[BuildQuestion(rng, options, book, distractors).correctSlot];
   ASSERT_EQ(slots.size(), 4u);
   for (const auto& [slot, n] : slots) EXPECT_NEAR(n, 10000, 600) << "slot " << slot;
 }

@@ -1,8 +1,8 @@
-#include "study/random_generator.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "study/random_generator.h"
 
 namespace vodari {
 namespace {
@@ -12,8 +12,8 @@ TEST(RandomGenerator, FollowsTheClassicSequence) {
   rng.Seed(1);
   std::vector<int> got;
   for (int i = 0; i < 10; ++i) got.push_back(rng.Next());
-  EXPECT_EQ(got, (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962,
-                                   24464}));
+  EXPECT_EQ(got,
+            (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}));
 }
 
 TEST(RandomGenerator, UnseededStartsAsSeedOneAndLargeSeedsWrap) {

@@ -1,9 +1,8 @@
-#include "books/shared_file.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "books/shared_file.h"
 #include "temp_folder.h"
 
 namespace vodari {

@@ -1,10 +1,9 @@
-#include "books/word_table.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "books/word_table.h"
 #include "temp_folder.h"
 
 namespace vodari {

@@ -21,6 +21,22 @@ class TempFolder {
   std::string path_;
 };
 
+// Makes a fresh folder with an empty "books" folder the working folder for
+// the lifetime of the object, as the program runs beside its books.
+class WorkingFolder {
+ public:
+  WorkingFolder();
+  ~WorkingFolder();
+  // Writes a word book with a title line and entries "<prefix>i" /
+  // "m<prefix>i", CR LF, under the program-style `path` ("books\\x.txt").
+  void WriteBook(const std::string& path, int entries, const std::string& prefix,
+                 const std::string& title = "") const;
+
+ private:
+  TempFolder folder_;
+  std::string previous_;
+};
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);

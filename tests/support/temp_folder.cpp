@@ -28,6 +28,23 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::File(const std::string& name) const { return path_ + "\\" + name; }
 
+WorkingFolder::WorkingFolder() : previous_(fs::current_path().string()) {
+  fs::current_path(fs::path(folder_.Path()));
+  fs::create_directory("books");
+}
+
+WorkingFolder::~WorkingFolder() { fs::current_path(fs::path(previous_)); }
+
+void WorkingFolder::WriteBook(const std::string& path, int entries, const std::string& prefix,
+                              const std::string& title) const {
+  std::string text = (title.empty() ? prefix + " book" : title) + "\r\n";
+  for (int i = 0; i < entries; ++i) {
+    const std::string n = std::to_string(i);
+    text += "@" + prefix + n + "\r\nm" + prefix + n + "\r\n";
+  }
+  WriteBytes(path, text);
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(NativePath(path).c_str(), std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot write " + path);
