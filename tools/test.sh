@@ -15,6 +15,21 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native
 
+echo "== word books"
+# The user dictionary's instruction lines are meant to be ignored lines, and
+# the two history books hold only their title line.
+books_ok=true
+for book in data/books/*; do
+  [ -f "$book" ] || continue
+  case "${book##*/}" in
+    用户自定义字典.txt) options=(--quiet) ;;
+    重点单词记录.txt | 曾经背记过的单词.txt) options=(--werror --quiet --allow-empty) ;;
+    *) options=(--werror --quiet) ;;
+  esac
+  "$root/build/native/tools/book_checker" "${options[@]}" "$book" || books_ok=false
+done
+[ "$books_ok" = true ] || { echo "word book check failed" >&2; exit 1; }
+
 echo "== native unit tests under ASan and UBSan"
 cmake --preset native-sanitize >/dev/null
 cmake --build --preset native-sanitize -j "$jobs" --target vodari_unit_tests

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "book_checker/book_check.h"
+
+namespace vodari::book_checker {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr Severity E = Severity::kError;
+constexpr Severity W = Severity::kWarning;
+
+struct Expected {
+  int line;
+  Severity severity;
+  std::string text;  // a part of the message
+};
+
+struct CheckCase {
+  const char* name;
+  std::string bytes;
+  std::vector<Expected> expected;  // all findings, in order
+  bool allowEmpty = false;
+};
+
+class CheckBookFindings : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(CheckBookFindings, ReportsExactlyTheExpectedFindings) {
+  CheckOptions options;
+  options.allowEmpty = GetParam().allowEmpty;
+  const CheckResult result = CheckBook(GetParam().bytes, options);
+  const std::vector<Expected>& expected = GetParam().expected;
+  std::string all;
+  for (const Finding& f : result.findings) all += FormatFinding("book", f) + "\n";
+  ASSERT_EQ(result.findings.size(), expected.size()) << all;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(result.findings[i].line, expected[i].line) << all;
+    EXPECT_EQ(result.findings[i].severity, expected[i].severity) << all;
+    EXPECT_NE(result.findings[i].message.find(expected[i].text), std::string::npos)
+        << "wanted \"" << expected[i].text << "\" in:\n"
+        << all;
+  }
+}
+
+const std::string kLong(1030, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, CheckBookFindings,
+    ::testing::Values(
+        CheckCase{"clean", "书名\r\n@apple\r\n苹果\r\n@Book\r\n书\r\n@cat\r\n猫\r\n", {}},
+        CheckCase{"byte_80",
+                  "t\r\n@apple\r\nap\x80ple\r\n",
+                  {{3, E, "byte 0x80 at column 3 is not valid GBK"}}},
+        CheckCase{"lead_at_line_end",
+                  "t\r\n@apple\r\n苹\xB9\r\n",
+                  {{3, E, "byte 0xB9 at column 3 starts a GBK character, but the line ends"}}},
+        CheckCase{"lead_before_blank",
+                  "t\r\n@apple\r\n\xB9 x\r\n",
+                  {{3, E, "the byte after it, 0x20, cannot end one"}}},
+        CheckCase{"utf8", u8"标题\r\n@apple\r\n苹果\r\n", {{0, E, "looks like UTF-8"}}},
+        CheckCase{"utf8_bom", "\xEF\xBB\xBFt\r\n@a\r\nm\r\n", {{0, E, "byte order mark"}}},
+        CheckCase{"long_word",
+                  "t\r\n@" + std::string(53, 'a') + "\r\nm\r\n",
+                  {{2, E, "word is 53 bytes; the program keeps the first 49: \"aaaa"}}},
+        CheckCase{"long_word_halves_character",
+                  "t\r\n@" + std::string(48, 'a') + "苹\r\nm\r\n",
+                  {{2, E, "\\xC6\" (cutting a character in half)"}}},
+        CheckCase{"word_line_last",
+                  "t\r\n@a\r\nm\r\n@b\r\n",
+                  {{4, E, "word \"b\" has no meaning line: it is the last line"}}},
+        CheckCase{
+            "word_after_word",
+            "t\r\n@a\r\n@b\r\nm\r\n",
+            {{2, E, "the next line \"@b\" at line 3 is a word line"}, {4, W, "\"m\" is ignored"}}},
+        CheckCase{"empty_word", "t\r\n@b\r\nm\r\n@\r\nm\r\n@c\r\nm\r\n", {{4, E, "empty word"}}},
+        CheckCase{"duplicate",
+                  "t\r\n@a\r\nm\r\n@b\r\nm\r\n@a\r\nm\r\n",
+                  {{6, E, "duplicate word \"a\", first at line 2"},
+                   {6, W, "\"a\" comes after \"b\" at line 4; 1 entry"}}},
+        CheckCase{"case_only",
+                  "t\r\n@China\r\nm\r\n@china\r\nm\r\n",
+                  {{4, W, "\"china\" differs only in letter case from \"China\" at line 2"}}},
+        CheckCase{"order",
+                  "t\r\n@b\r\nm\r\n@a\r\nm\r\n@c\r\nm\r\n@ab\r\nm\r\n",
+                  {{4, W, "\"a\" comes after \"b\" at line 2; 2 entries"}}},
+        CheckCase{"order_ignores_case", "t\r\n@Apple\r\nm\r\n@banana\r\nm\r\n@Cherry\r\nm\r\n", {}},
+        CheckCase{"no_entries",
+                  "t\r\nsome text\r\n",
+                  {{0, E, "book has no entries"}, {2, W, "line \"some text\" is ignored"}}},
+        CheckCase{"no_entries_allowed", "t\r\nsome text\r\n", {{2, W, "is ignored"}}, true},
+        CheckCase{"title_only_allowed", "重点单词记录\r\n", {}, true},
+        CheckCase{
+            "single_word_line", "@cat", {{0, E, "read as the title only"}, {1, W, "no line end"}}},
+        CheckCase{"ignored_lines",
+                  "t\r\n\r\n@a\r\nm\r\nnote\r\n @b\r\nm\r\n＠c\r\nm\r\n",
+                  {{2, W, "blank line"},
+                   {5, W, "\"note\" is ignored"},
+                   {6, W, "blank before the \"@\""},
+                   {7, W, "\"m\" is ignored"},
+                   {8, W, "full-width"},
+                   {9, W, "\"m\" is ignored"}}},
+        CheckCase{"lone_lf", "t\n@a\r\nm\n", {{1, W, "2 lines end with a lone LF"}}},
+        CheckCase{"no_final_line_end", "t\r\n@a\r\nm", {{3, W, "last line has no line end"}}},
+        CheckCase{"blanks_in_words",
+                  "t\r\n@ cat\r\nm\r\n@dog \r\nm\r\n",
+                  {{2, W, "\" cat\" starts with a blank"}, {4, W, "\"dog \" ends with a blank"}}},
+        CheckCase{"empty_meaning", "t\r\n@a\r\n\r\n", {{3, W, "empty meaning of the word \"a\""}}},
+        CheckCase{"long_meaning",
+                  "t\r\n@a\r\n" + kLong + "\r\n",
+                  {{3, E, "meaning is 1030 bytes; the program keeps the first 1023 and"}}},
+        CheckCase{"long_meaning_rest_is_word",
+                  "t\r\n@a\r\n" + std::string(1023, 'x') + "@b\r\nm\r\n",
+                  {{3, E, "meaning is 1025 bytes"}, {3, E, "after byte 1023 starts with \"@\""}}},
+        CheckCase{"long_word_line",
+                  "t\r\n@" + kLong + "\r\nm\r\n",
+                  {{2, E,
+                    "line is 1031 bytes; the program reads at most 1023 bytes at a time, "
+                    "so it reads this line as 2 lines"},
+                   {2, E, "word is 1030 bytes"},
+                   {2, E, "takes the rest of it as the meaning"},
+                   {3, W, "\"m\" is ignored"}}},
+        CheckCase{"nul_byte", "t\r\n@a\r\nm\0x\r\n"s, {{3, E, "NUL byte at column 2"}}},
+        CheckCase{"stray_cr", "t\r\n@a\r\r\nm\r\n", {{2, W, "carriage return (CR) at column 3"}}},
+        CheckCase{"title_is_word", "@a\r\nm\r\n", {{1, W, "title line starts with \"@\""}}}),
+    [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+TEST(CheckBook, ReportsEntriesPastTheCapacity) {
+  std::string book = "t\r\n";
+  for (int i = 0; i < 7002; ++i) {
+    char word[16];
+    std::snprintf(word, sizeof word, "w%05d", i);  // keeps the book in order
+    book += "@" + std::string(word) + "\r\nm\r\n";
+  }
+  const CheckResult result = CheckBook(book);
+  EXPECT_EQ(result.entries, 7000);
+  ASSERT_EQ(result.findings.size(), 1u);
+  EXPECT_EQ(result.findings[0].line, 2 + 2 * 7000);
+  EXPECT_NE(result.findings[0].message.find("ignores the 2 from here on"), std::string::npos);
+}
+
+TEST(CheckBook, CapsByteErrorsAndCountsTheRest) {
+  const CheckResult result = CheckBook("t\r\n@a\r\n" + std::string(25, '\x80') + "\r\n");
+  ASSERT_EQ(result.Errors(), 21);
+  EXPECT_NE(result.findings.back().message.find("5 more bytes"), std::string::npos);
+}
+
+TEST(CheckBook, MapsLinesAsAsked) {
+  CheckOptions options;
+  options.reportedLine = [](int line) { return line * 10; };
+  const CheckResult result = CheckBook("t\r\n@a\r\nm\r\n@a\r\nm\r\n", options);
+  ASSERT_EQ(result.findings.size(), 1u);
+  EXPECT_EQ(result.findings[0].line, 40);
+  EXPECT_NE(result.findings[0].message.find("first at line 20"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vodari::book_checker

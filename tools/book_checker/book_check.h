@@ -1,0 +1,79 @@
+// Checks a GBK word book against the way Vodari reads it.
+//
+// ReadBookLayout replays the program's loader on the raw bytes (line pieces
+// of at most 1023 bytes, the title line scanned again as an ordinary line,
+// the 7000-entry limit) and records where every piece came from, so each
+// finding of CheckBook can name the physical line it is about.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vodari::book_checker {
+
+// One read of the program's line reader: a physical line, or a piece of one
+// that is longer than the reader's buffer.
+struct LinePiece {
+  std::string text;        // the bytes the program sees (cut at a NUL byte)
+  int line = 0;            // physical line, from 1
+  std::size_t column = 0;  // byte offset of the piece in its physical line
+  bool atEnd = false;      // this read ran into the end of the file
+  bool nothing = false;    // the read found no bytes at all: past the last line
+};
+
+struct BookEntry {
+  std::string word;     // as stored: cut to the program's maximum length
+  std::string meaning;  // as stored
+  LinePiece wordPiece;  // the whole "@word" piece, before the cut
+  LinePiece meaningPiece;
+};
+
+struct PhysicalLine {
+  std::string_view bytes;  // without its line end
+  enum class End { kCrLf, kLf, kNone } end = End::kNone;
+};
+
+struct BookLayout {
+  std::string title;
+  std::vector<BookEntry> entries;  // what the program loads
+  int ignoredEntries = 0;          // entries past the capacity
+  int firstIgnoredEntryLine = 0;
+  std::vector<LinePiece> skipped;  // pieces read that are neither word nor meaning
+  std::vector<PhysicalLine> lines;
+};
+
+// The book as the program loads it. `bytes` must outlive the result.
+BookLayout ReadBookLayout(std::string_view bytes);
+
+enum class Severity { kError, kWarning };
+
+struct Finding {
+  int line = 0;  // 0: about the whole file
+  Severity severity = Severity::kError;
+  std::string message;
+};
+
+struct CheckOptions {
+  bool allowEmpty = false;  // a book without entries is no error
+  // Maps a line of the book to the line number to report (0 for "the whole
+  // file"); used when the book was made from another file. Identity if unset.
+  std::function<int(int)> reportedLine;
+};
+
+struct CheckResult {
+  int entries = 0;
+  std::string title;
+  std::vector<Finding> findings;  // sorted by line, whole-file ones first
+  int Errors() const;
+  int Warnings() const;
+};
+
+CheckResult CheckBook(std::string_view bytes, const CheckOptions& options = {});
+
+// "books/x.txt:12: error: ..." (no line number when the line is 0).
+std::string FormatFinding(const std::string& file, const Finding& finding);
+
+}  // namespace vodari::book_checker
