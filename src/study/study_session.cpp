@@ -160,4 +160,21 @@ void StudySession::ChooseBook(const std::string& file) {
   if (!options.reciting) StartTest();
 }
 
+void StudySession::ApplySettings(const std::optional<SettingsFields>& accepted,
+                                 const std::string& previousPath) {
+  if (accepted) StoreFields(*accepted, options);
+  if (options.resetPreviousChoice)
+    for (int id = IDC_ANSWER_A; id <= IDC_ANSWER_D; ++id) view_.UncheckAnswer(id);
+  if (options.sequentialTest) options.testCursor = 0;
+  currentBook.LoadFile(options.bookPath);
+  if (currentBook.GetCount() == 0) {
+    currentBook.LoadFile(previousPath);
+    options.bookPath = previousPath;
+  }
+  ClampRangeToBook(options, currentBook.GetCount());
+  view_.ShowBookTitle(currentBook.title);
+  options.testRunning = false;
+  StartTest();
+}
+
 }  // namespace vodari

@@ -9,6 +9,7 @@
 #include "books/history_book.h"
 #include "books/word_table.h"
 #include "study/random_generator.h"
+#include "study/settings_exchange.h"
 #include "study/study_options.h"
 #include "study/study_view.h"
 
@@ -34,6 +35,13 @@ class StudySession {
   void CloseWithSummary();
   // A book chosen from a "选择字典" menu.
   void ChooseBook(const std::string& file);
+  // After the settings panel closed other than by Cancel: stores the fields
+  // it was confirmed with (none when it could not open), reloads the book
+  // (falling back silently to `previousPath`, the book current when the
+  // panel opened, when it has no entries), keeps the range inside it and
+  // starts a new test.
+  void ApplySettings(const std::optional<SettingsFields>& accepted,
+                     const std::string& previousPath);
 
   StudyOptions options;
   CWordTable currentBook;
