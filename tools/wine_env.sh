@@ -4,7 +4,8 @@
 
 vodari_wine_start() {
   local build_dir=$1
-  export WINEPREFIX="$build_dir/wineprefix"
+  mkdir -p "$build_dir"
+  export WINEPREFIX="$(cd "$build_dir" && pwd)/wineprefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -34,6 +35,14 @@ vodari_wine_start() {
     echo "wine_env: creating the Wine prefix (first run only)"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  if [ ! -f "$WINEPREFIX/.vodari-unmanaged" ]; then
+    # Without a window manager, managed windows make Wine wait on every
+    # hide; the program's windows need none of it.
+    if wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1; then
+      touch "$WINEPREFIX/.vodari-unmanaged"
+    fi
     wineserver -w
   fi
 }

@@ -1,0 +1,157 @@
+#include "vodari_process.h"
+
+#include <algorithm>
+
+namespace vodari::e2e {
+namespace {
+
+std::string& MutableProgramPath() {
+  static std::string path;
+  return path;
+}
+
+std::string WindowText(HWND window) {
+  char text[4096] = {};
+  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+}  // namespace
+
+void SetProgramPath(const std::string& path) {
+  std::string windowsPath = path;
+  if (!windowsPath.empty() && windowsPath[0] == '/') {
+    // A Unix path as the build system knows it; Wine shows / as drive Z:.
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    windowsPath = "Z:" + windowsPath;
+  }
+  MutableProgramPath() = windowsPath;
+}
+
+const std::string& ProgramPath() { return MutableProgramPath(); }
+
+VodariProcess::VodariProcess(const std::string& workingFolder) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  std::string commandLine = "\"" + ProgramPath() + "\"";
+  if (!::CreateProcessA(ProgramPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.c_str(), &startup, &info))
+    return;
+  ::CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  processId_ = info.dwProcessId;
+  ::WaitForInputIdle(process_, 10000);
+}
+
+VodariProcess::~VodariProcess() {
+  if (!process_) return;
+  if (::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    ::TerminateProcess(process_, 99);
+    ::WaitForSingleObject(process_, 5000);
+  }
+  ::CloseHandle(process_);
+}
+
+void VodariProcess::Detach() {
+  if (process_) ::CloseHandle(process_);
+  process_ = nullptr;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOf(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && ::IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> VodariProcess::TopLevelWindows() const {
+  WindowSearch search{processId_, {}};
+  ::EnumWindows(&CollectWindowOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+MessageBoxInfo VodariProcess::WaitForMessageBox(DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  do {
+    for (HWND window : TopLevelWindows()) {
+      if (ClassName(window) != "#32770") continue;
+      HWND text = ::GetDlgItem(window, kMessageBoxTextId);
+      if (!text) continue;
+      return MessageBoxInfo{window, WindowText(window), WindowText(text)};
+    }
+    ::Sleep(30);
+  } while (::GetTickCount() - start < timeoutMs);
+  return {};
+}
+
+void VodariProcess::PressOk(const MessageBoxInfo& box) {
+  ::PostMessageA(::GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
+  const DWORD start = ::GetTickCount();
+  while (::IsWindow(box.window) && ::GetTickCount() - start < 10000) ::Sleep(20);
+}
+
+std::string VodariProcess::AcknowledgeMessageBox(DWORD timeoutMs) {
+  MessageBoxInfo box = WaitForMessageBox(timeoutMs);
+  if (!box) return "<no message box>";
+  PressOk(box);
+  return box.text;
+}
+
+bool VodariProcess::NoMessageBoxFor(DWORD ms) { return !WaitForMessageBox(ms); }
+
+HWND VodariProcess::MainWindow(DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (!main_ && ::GetTickCount() - start < timeoutMs) {
+    for (HWND window : TopLevelWindows())
+      if (WindowText(window) == "Vodari1.3") main_ = window;
+    if (!main_) ::Sleep(30);
+  }
+  return main_;
+}
+
+void VodariProcess::PostCommand(int id) {
+  ::PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void VodariProcess::PostKey(int controlId, WPARAM key) {
+  HWND control = ::GetDlgItem(MainWindow(), controlId);
+  ::PostMessageA(control, WM_KEYDOWN, key, 1);
+  ::PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+}
+
+std::string VodariProcess::ControlText(int controlId) {
+  return WindowText(::GetDlgItem(MainWindow(), controlId));
+}
+
+bool VodariProcess::IsChecked(int controlId) {
+  return ::SendMessageA(::GetDlgItem(MainWindow(), controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int VodariProcess::WaitForExit(DWORD timeoutMs) {
+  if (::WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  ::GetExitCodeProcess(process_, &code);
+  return static_cast<int>(code);
+}
+
+}  // namespace vodari::e2e
