@@ -5,6 +5,7 @@
 
 #include <ctime>
 
+#include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
 #include "res/resource.h"
@@ -84,6 +85,10 @@ bool CDrillDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
     case IDC_ANSWER_D:
       session_.ChooseAnswer(id - IDC_ANSWER_A);
       return true;
+    case IDC_SETTINGS:
+    case IDC_RECITE_SETTINGS:
+      EditSettings();
+      return true;
     default:
       break;
   }
@@ -92,6 +97,18 @@ bool CDrillDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
     return true;
   }
   return false;
+}
+
+void CDrillDlg::EditSettings() {
+  const std::string previousPath = session_.options.bookPath;
+  CSettingsDlg panel;
+  panel.fields = FieldsFromOptions(session_.options);
+  const INT_PTR result = panel.RunModal(Handle());
+  if (result == IDCANCEL) return;
+  // A panel that could not open at all still reloads the book and restarts
+  // the test, with the options as they were.
+  session_.ApplySettings(
+      result == IDOK ? std::optional<SettingsFields>(panel.fields) : std::nullopt, previousPath);
 }
 
 void CDrillDlg::OnCancel() { session_.CloseWithSummary(); }
@@ -192,6 +209,11 @@ void CDrillDlg::ShowBookTitle(const std::string& title) {
 }
 
 void CDrillDlg::UncheckAnswer(int controlId) { CheckButton(controlId, false); }
+
+void CDrillDlg::EnableSettingsButtons(bool enable) {
+  EnableItem(IDC_SETTINGS, enable);
+  EnableItem(IDC_RECITE_SETTINGS, enable);
+}
 
 void CDrillDlg::RemoveTrayIcon() {
   NOTIFYICONDATAA data = {};

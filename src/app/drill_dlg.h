@@ -36,6 +36,7 @@ class CDrillDlg : public win::Dialog, public StudyView {
   void SetControlText(int controlId, const std::string& text) override;
   void ShowBookTitle(const std::string& title) override;
   void UncheckAnswer(int controlId) override;
+  void EnableSettingsButtons(bool enable) override;
   void RemoveTrayIcon() override;
   void CloseMainWindow() override;
 
@@ -53,6 +54,7 @@ class CDrillDlg : public win::Dialog, public StudyView {
   void AttachMenuBar();
   void StyleWordEdit();
   void ShowMainMenu();
+  void EditSettings();
   void DragByClientArea(LPARAM position);
   bool PaintMinimised();
 

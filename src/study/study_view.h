@@ -33,6 +33,9 @@ class StudyView {
   virtual void ShowBookTitle(const std::string& title) = 0;
   // Unchecks an answer button (1001 to 1004).
   virtual void UncheckAnswer(int controlId) = 0;
+  // Enables or disables the two settings buttons (1016, 1042); recitation
+  // disables them while it runs. The menu item opens the panel regardless.
+  virtual void EnableSettingsButtons(bool enable) = 0;
 
   // Removes the notification-area icon, whether or not it is shown.
   virtual void RemoveTrayIcon() = 0;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "res/resource.h"
+
 namespace vodari::e2e {
 
 ProgramFolder::ProgramFolder() {
@@ -40,6 +42,23 @@ bool ProgramFolder::Exists(const std::string& name) const {
 
 std::unique_ptr<VodariProcess> ProgramFolder::Start() {
   return std::make_unique<VodariProcess>(folder_.Path());
+}
+
+void ProgramTest::SetUp() {
+  gre = folder.WriteBook("单词本18.txt", "GRE词汇", 30, "gre");
+  folder.WriteFile("books\\重点单词记录.txt", kMissedTitleLine);
+}
+
+void ProgramTest::StartProgram() {
+  program = folder.Start();
+  ASSERT_TRUE(program->Started());
+  EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
+  ASSERT_NE(program->MainWindow(), nullptr);
+}
+
+void ProgramTest::StartTest() {
+  program->PostCommand(IDC_START_TEST);
+  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !program->ControlText(IDC_WORD).empty(); }));
 }
 
 }  // namespace vodari::e2e

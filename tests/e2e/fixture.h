@@ -2,6 +2,8 @@
 // test writes, and the program started in it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +33,23 @@ class ProgramFolder {
 
  private:
   test::TempFolder folder_;
+};
+
+// A test that runs the program in a fresh folder holding a distractor book
+// ("GRE词汇", 30 entries "greNN") and a missed-words book with its title only.
+class ProgramTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kMissedTitleLine = "重点单词记录\r\n";
+
+  void SetUp() override;
+  // Starts the program and gets past the start-up notice about capture.
+  void StartProgram();
+  // Starts a test and waits for its first question.
+  void StartTest();
+
+  ProgramFolder folder;
+  FixtureBook gre;
+  std::unique_ptr<VodariProcess> program;
 };
 
 }  // namespace vodari::e2e

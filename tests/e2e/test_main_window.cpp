@@ -10,29 +10,8 @@
 namespace vodari::e2e {
 namespace {
 
-const char kNoCapture[] = "NHD_InitGetWords error.";
-const char kMissedTitleLine[] = "重点单词记录\r\n";
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    gre = folder.WriteBook("单词本18.txt", "GRE词汇", 30, "gre");
-    folder.WriteFile("books\\重点单词记录.txt", kMissedTitleLine);
-  }
-
-  // Starts the program and gets past the start-up notice about capture.
-  void StartProgram() {
-    program = folder.Start();
-    ASSERT_TRUE(program->Started());
-    EXPECT_EQ(program->AcknowledgeMessageBox(), kNoCapture);
-    ASSERT_NE(program->MainWindow(), nullptr);
-  }
-
-  void StartTest() {
-    program->PostCommand(IDC_START_TEST);
-    ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !program->ControlText(IDC_WORD).empty(); }));
-  }
-
   std::vector<std::string> ShownMeanings() {
     std::vector<std::string> meanings;
     for (int id = IDC_MEANING_A; id <= IDC_MEANING_D; ++id)
@@ -72,9 +51,6 @@ class MainWindowTest : public ::testing::Test {
     return right;
   }
 
-  ProgramFolder folder;
-  FixtureBook gre;
-  std::unique_ptr<VodariProcess> program;
   std::string missedRecords;
 };
 
@@ -94,7 +70,8 @@ TEST_F(MainWindowTest, WholeTestThenExitWithTheRunSummary) {
   ASSERT_EQ(right, 2);
   EXPECT_EQ(program->ControlText(IDC_RIGHT_COUNT), "2");
   EXPECT_EQ(program->ControlText(IDC_WRONG_COUNT), std::to_string(wrong));
-  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"), kMissedTitleLine + missedRecords);
+  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"),
+            std::string(kMissedTitleLine) + missedRecords);
 
   program->PostCommand(IDC_END_TEST);
   const int percent = 200 / (2 + wrong);
@@ -115,7 +92,8 @@ TEST_F(MainWindowTest, WholeTestThenExitWithTheRunSummary) {
                               "\n正确率为:" + std::to_string(percent) + ".00%");
   program->PressOk(summary);
   EXPECT_EQ(program->WaitForExit(), 0);
-  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"), kMissedTitleLine + missedRecords);
+  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"),
+            std::string(kMissedTitleLine) + missedRecords);
 }
 
 TEST_F(MainWindowTest, ClosingWithoutAnswersEndsWithoutSummary) {

@@ -24,6 +24,7 @@ std::string ClassName(HWND window) {
 }
 
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr char kProgramName[] = "Vodari";
 
 }  // namespace
 
@@ -94,7 +95,10 @@ MessageBoxInfo VodariProcess::WaitForMessageBox(DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   do {
     for (HWND window : TopLevelWindows()) {
-      if (ClassName(window) != "#32770") continue;
+      // A message box is a system dialog with the program's name as caption
+      // and its text in a static control; the program's own dialogs have
+      // longer captions.
+      if (ClassName(window) != "#32770" || WindowText(window) != kProgramName) continue;
       HWND text = ::GetDlgItem(window, kMessageBoxTextId);
       if (!text) continue;
       return MessageBoxInfo{window, WindowText(window), WindowText(text)};
@@ -129,6 +133,42 @@ HWND VodariProcess::MainWindow(DWORD timeoutMs) {
   return main_;
 }
 
+HWND VodariProcess::WaitForWindow(const std::string& title, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows())
+          if (WindowText(window) == title) found = window;
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+std::string VodariProcess::TextOf(HWND dialog, int controlId) {
+  return WindowText(::GetDlgItem(dialog, controlId));
+}
+
+void VodariProcess::SetTextOf(HWND dialog, int controlId, const std::string& text) {
+  ::SendMessageTimeoutA(::GetDlgItem(dialog, controlId), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+bool VodariProcess::IsCheckedIn(HWND dialog, int controlId) {
+  return ::SendMessageA(::GetDlgItem(dialog, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void VodariProcess::Click(HWND dialog, int controlId) {
+  ::PostMessageA(::GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
+}
+
+HWND VodariProcess::FocusedWindow() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(MainWindow(), nullptr), &info);
+  return info.hwndFocus;
+}
+
 void VodariProcess::PostCommand(int id) {
   ::PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
@@ -139,13 +179,9 @@ void VodariProcess::PostKey(int controlId, WPARAM key) {
   ::PostMessageA(control, WM_KEYUP, key, 0xC0000001);
 }
 
-std::string VodariProcess::ControlText(int controlId) {
-  return WindowText(::GetDlgItem(MainWindow(), controlId));
-}
+std::string VodariProcess::ControlText(int controlId) { return TextOf(MainWindow(), controlId); }
 
-bool VodariProcess::IsChecked(int controlId) {
-  return ::SendMessageA(::GetDlgItem(MainWindow(), controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool VodariProcess::IsChecked(int controlId) { return IsCheckedIn(MainWindow(), controlId); }
 
 int VodariProcess::WaitForExit(DWORD timeoutMs) {
   if (::WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;

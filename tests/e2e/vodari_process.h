@@ -50,6 +50,17 @@ class VodariProcess {
   // The text of a control of the main window.
   std::string ControlText(int controlId);
   bool IsChecked(int controlId);
+  // A visible top-level window of the program with this title, waited for.
+  HWND WaitForWindow(const std::string& title, DWORD timeoutMs = 10000);
+  // Controls of any of the program's dialogs.
+  static std::string TextOf(HWND dialog, int controlId);
+  static void SetTextOf(HWND dialog, int controlId, const std::string& text);
+  static bool IsCheckedIn(HWND dialog, int controlId);
+  // Clicks a button as the mouse would; the click is handled later.
+  static void Click(HWND dialog, int controlId);
+  // The window that has the keyboard focus in the program.
+  HWND FocusedWindow();
+
   // Polls `done` until it is true or the time is up; returns its last value.
   template <typename Condition>
   static bool WaitUntil(Condition done, DWORD timeoutMs = 10000) {

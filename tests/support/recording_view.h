@@ -27,6 +27,9 @@ class RecordingView : public StudyView {
   }
   void ShowBookTitle(const std::string& title) override { Log("title:" + title); }
   void UncheckAnswer(int controlId) override { Log("uncheck:" + std::to_string(controlId)); }
+  void EnableSettingsButtons(bool enable) override {
+    Log(std::string("settings-buttons:") + (enable ? "on" : "off"));
+  }
   void RemoveTrayIcon() override { Log("tray-removed"); }
   void CloseMainWindow() override { Log("closed"); }
 
