@@ -35,31 +35,40 @@ std::optional<ExchangeFailure> ReadInteger(const SettingsControls& controls, int
   return std::nullopt;
 }
 
+// The twelve numeric options and flags, each with its field in the panel.
+struct IntegerOption {
+  int SettingsFields::*field;
+  int StudyOptions::*option;
+};
+
+constexpr IntegerOption kIntegerOptions[] = {
+    {&SettingsFields::recordMissedWords, &StudyOptions::recordMissedWords},
+    {&SettingsFields::popupOnWrong, &StudyOptions::popupOnWrong},
+    {&SettingsFields::rangeLast, &StudyOptions::rangeLast},
+    {&SettingsFields::rangeFirst, &StudyOptions::rangeFirst},
+    {&SettingsFields::resetPreviousChoice, &StudyOptions::resetPreviousChoice},
+    {&SettingsFields::sequentialTest, &StudyOptions::sequentialTest},
+    {&SettingsFields::recordRecitedWords, &StudyOptions::recordRecitedWords},
+    {&SettingsFields::reciteIntervalSeconds, &StudyOptions::reciteIntervalSeconds},
+    {&SettingsFields::sequentialRecite, &StudyOptions::sequentialRecite},
+    {&SettingsFields::pronounceWords, &StudyOptions::pronounceWords},
+    {&SettingsFields::screenCapture, &StudyOptions::screenCapture},
+    {&SettingsFields::playAnswerSounds, &StudyOptions::playAnswerSounds},
+};
+
 }  // namespace
 
-SettingsFields FieldsFromOptions(const StudyOptions& o) {
-  return SettingsFields{o.bookPath,         o.recordMissedWords,  o.popupOnWrong,
-                        o.rangeLast,        o.rangeFirst,         o.resetPreviousChoice,
-                        o.sequentialTest,   o.recordRecitedWords, o.reciteIntervalSeconds,
-                        o.sequentialRecite, o.pronounceWords,     o.screenCapture,
-                        o.playAnswerSounds};
+SettingsFields FieldsFromOptions(const StudyOptions& options) {
+  SettingsFields fields;
+  fields.bookPath = options.bookPath;
+  for (const IntegerOption& o : kIntegerOptions) fields.*o.field = options.*o.option;
+  return fields;
 }
 
-void StoreFields(SettingsFields f, StudyOptions& o) {
-  OrderEnteredRange(f.rangeFirst, f.rangeLast);
-  o.bookPath = f.bookPath;
-  o.recordMissedWords = f.recordMissedWords;
-  o.popupOnWrong = f.popupOnWrong;
-  o.rangeLast = f.rangeLast;
-  o.rangeFirst = f.rangeFirst;
-  o.resetPreviousChoice = f.resetPreviousChoice;
-  o.sequentialTest = f.sequentialTest;
-  o.recordRecitedWords = f.recordRecitedWords;
-  o.reciteIntervalSeconds = f.reciteIntervalSeconds;
-  o.sequentialRecite = f.sequentialRecite;
-  o.pronounceWords = f.pronounceWords;
-  o.screenCapture = f.screenCapture;
-  o.playAnswerSounds = f.playAnswerSounds;
+void StoreFields(SettingsFields fields, StudyOptions& options) {
+  OrderEnteredRange(fields.rangeFirst, fields.rangeLast);
+  options.bookPath = fields.bookPath;
+  for (const IntegerOption& o : kIntegerOptions) options.*o.option = fields.*o.field;
 }
 
 std::optional<int> ParseDialogInteger(const std::string& text) {

@@ -163,5 +163,35 @@ TEST_F(SettingsTest, RecitedWordsItemSwitchesTheMainWindowWhileThePanelStaysOpen
   EXPECT_EQ(program->ControlText(IDC_BOOK_TITLE), "曾经背记过的单词");
 }
 
+TEST_F(SettingsTest, SpokenWordsAndWrongAnswerPopupsOnceSwitchedOn) {
+  StartProgram();
+  HWND panel = OpenPanel();
+  VodariProcess::Click(panel, IDC_PRONOUNCE);
+  VodariProcess::Click(panel, IDC_POPUP_ON_WRONG);
+  VodariProcess::Click(panel, IDOK);
+  ASSERT_TRUE(Closed(panel));
+  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !program->ControlText(IDC_WORD).empty(); }));
+  // Answer every slot holding another meaning than the right one: a wrong
+  // answer, so the popup comes; the speech worker of the next question must
+  // neither complain nor stop the program.
+  const std::string meaning = gre.meanings.at(program->ControlText(IDC_WORD));
+  int slot = 0;
+  while (program->ControlText(IDC_MEANING_A + slot) == meaning) ++slot;
+  program->PostCommand(IDC_ANSWER_A + slot);
+  MessageBoxInfo popup = program->WaitForMessageBox();
+  EXPECT_EQ(popup.text, "答错了!");
+  EXPECT_EQ(::GetWindow(popup.window, GW_OWNER), program->MainWindow());
+  // The correction shows before the popup; the counts only after it.
+  EXPECT_EQ(program->ControlText(IDC_HINT).rfind("错了, 继续努力!~", 0), 0u);
+  EXPECT_EQ(program->ControlText(IDC_WRONG_COUNT), "");
+  program->PressOk(popup);
+  ASSERT_TRUE(
+      VodariProcess::WaitUntil([&] { return program->ControlText(IDC_WRONG_COUNT) == "1"; }));
+  EXPECT_TRUE(program->NoMessageBoxFor(500));
+  program->PostCommand(IDCANCEL);
+  EXPECT_EQ(program->AcknowledgeMessageBox().rfind("这次你一共进行的0轮学习", 0), 0u);
+  EXPECT_EQ(program->WaitForExit(), 0);
+}
+
 }  // namespace
 }  // namespace vodari::e2e

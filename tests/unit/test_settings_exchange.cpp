@@ -140,6 +140,33 @@ TEST(StoreFields, CopiesBackWithTheRangeInOrder) {
   EXPECT_EQ(options.bookPath, "books\\x.txt");
 }
 
+TEST(StoreFields, EveryOptionMakesTheRoundTrip) {
+  StudyOptions source;
+  int value = 1;
+  for (int* option :
+       {&source.recordMissedWords, &source.popupOnWrong, &source.rangeFirst, &source.rangeLast,
+        &source.resetPreviousChoice, &source.sequentialTest, &source.recordRecitedWords,
+        &source.reciteIntervalSeconds, &source.sequentialRecite, &source.pronounceWords,
+        &source.screenCapture, &source.playAnswerSounds})
+    *option = 10 + value++;  // distinct, and first < last
+  source.bookPath = "books\\round.txt";
+  StudyOptions target;
+  StoreFields(FieldsFromOptions(source), target);
+  EXPECT_EQ(target.bookPath, source.bookPath);
+  EXPECT_EQ(target.recordMissedWords, 11);
+  EXPECT_EQ(target.popupOnWrong, 12);
+  EXPECT_EQ(target.rangeFirst, 13);
+  EXPECT_EQ(target.rangeLast, 14);
+  EXPECT_EQ(target.resetPreviousChoice, 15);
+  EXPECT_EQ(target.sequentialTest, 16);
+  EXPECT_EQ(target.recordRecitedWords, 17);
+  EXPECT_EQ(target.reciteIntervalSeconds, 18);
+  EXPECT_EQ(target.sequentialRecite, 19);
+  EXPECT_EQ(target.pronounceWords, 20);
+  EXPECT_EQ(target.screenCapture, 21);
+  EXPECT_EQ(target.playAnswerSounds, 22);
+}
+
 class ApplySettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
