@@ -119,7 +119,7 @@ void CDrillDlg::OnTimer(UINT_PTR timerId) {
   }
 }
 
-bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_LBUTTONDOWN:
       DragByClientArea(lParam);
@@ -133,7 +133,6 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = reinterpret_cast<LRESULT>(icon_);
       return true;
     default:
-      (void)wParam;
       return false;
   }
 }
