@@ -37,12 +37,16 @@ WorkingFolder::~WorkingFolder() { fs::current_path(fs::path(previous_)); }
 
 void WorkingFolder::WriteBook(const std::string& path, int entries, const std::string& prefix,
                               const std::string& title) const {
+  WriteBytes(path, BookText(entries, prefix, title));
+}
+
+std::string BookText(int entries, const std::string& prefix, const std::string& title) {
   std::string text = (title.empty() ? prefix + " book" : title) + "\r\n";
   for (int i = 0; i < entries; ++i) {
     const std::string n = std::to_string(i);
     text += "@" + prefix + n + "\r\nm" + prefix + n + "\r\n";
   }
-  WriteBytes(path, text);
+  return text;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

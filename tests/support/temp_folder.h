@@ -37,6 +37,10 @@ class WorkingFolder {
   std::string previous_;
 };
 
+// The bytes of a word book with a title line and `entries` entries
+// "<prefix>i" / "m<prefix>i", CR LF; the title defaults to "<prefix> book".
+std::string BookText(int entries, const std::string& prefix, const std::string& title = "");
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);

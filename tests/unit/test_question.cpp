@@ -16,11 +16,8 @@ class QuestionTest : public ::testing::Test {
  protected:
   // Loads a book of n entries "<prefix>i" / "m<prefix>i".
   void Fill(CWordTable& table, int n, const std::string& prefix) {
-    std::string text = prefix + " book\r\n";
-    for (int i = 0; i < n; ++i)
-      text += "@" + prefix + std::to_string(i) + "\r\nm" + prefix + std::to_string(i) + "\r\n";
     const std::string path = dir.File(prefix + ".txt");
-    test::WriteBytes(path, text);
+    test::WriteBytes(path, test::BookText(n, prefix));
     table.LoadFile(path);
     ASSERT_EQ(table.GetCount(), n);
   }
