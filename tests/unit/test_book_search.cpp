@@ -4,6 +4,13 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#endif
+
 #include "books/shared_file.h"
 #include "lookup/book_search.h"
 #include "temp_folder.h"
@@ -52,8 +59,18 @@ TEST_F(BookSearchTest, TheTableAsItStandsIsSearchedFirst) {
 
 TEST_F(BookSearchTest, MissLeavesTheLastBookCreatesTheMissingOnesAndGoesOnPastUnopenable) {
   WriteBytes(Book(35), "三十五\r\n@abandon \r\nx\r\n");  // the trailing blank belongs to the word
-  std::filesystem::create_directory(NativePath(Book(4)));   // cannot be opened as a book
+  // A book that cannot be opened: on Windows held open without sharing,
+  // elsewhere a folder in its place.
+#ifdef _WIN32
+  const int locked = _sopen(Book(4).c_str(), _O_RDWR | _O_CREAT, _SH_DENYRW, _S_IREAD | _S_IWRITE);
+  ASSERT_GE(locked, 0);
+#else
+  std::filesystem::create_directory(NativePath(Book(4)));
+#endif
   EXPECT_FALSE(SearchAllBooks(table, "abandon"));
+#ifdef _WIN32
+  _close(locked);
+#endif
   EXPECT_EQ(table.title, "三十五");
   for (const std::string& book : SearchBooks()) EXPECT_TRUE(FileExists(book)) << book;
   EXPECT_EQ(notices, std::vector<std::string>(2, "不能打开单词本"));  // once per pass
