@@ -1,9 +1,10 @@
 // Shows Vodari in use without anyone at the keyboard, for screenshots:
 // starts it in its own folder, passes the start-up notice and sets up a
 // scene, then leaves the program running.
-//   vodari_demo_driver --vodari=<path of Vodari.exe> [--scene=test|recite]
-//   test    a test on the default book with its first question (default)
-//   recite  recitation at one word a second, the strip showing a word
+//   vodari_demo_driver --vodari=<path of Vodari.exe> [--scene=NAME]
+//   test      a test on the default book with its first question (default)
+//   recite    recitation at one word a second, the strip showing a word
+//   settings  the settings panel, moved beside the main window
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +13,18 @@
 #include "vodari_process.h"
 
 using vodari::e2e::VodariProcess;
+
+namespace {
+
+void PrintScene(HWND first, HWND second = nullptr) {
+  RECT scene = {}, other = {};
+  ::GetWindowRect(first, &scene);
+  if (second && ::GetWindowRect(second, &other)) ::UnionRect(&scene, &scene, &other);
+  std::printf("%ldx%ld+%ld+%ld\n", scene.right - scene.left, scene.bottom - scene.top, scene.left,
+              scene.top);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string scene = "test";
@@ -38,9 +51,21 @@ int main(int argc, char** argv) {
     HWND strip = program.WaitForWindowWith(IDC_RECORD_SHOWN);
     if (strip) ::PostMessageA(strip, WM_COMMAND, ID_INTERVAL_1, 0);
     ::Sleep(2500);
+    PrintScene(strip);
+  } else if (scene == "settings") {
+    program.PostCommand(IDC_SETTINGS);
+    HWND panel = program.WaitForWindow("Vodari设置面板");
+    // Without a window manager a panel over the main window stays unpainted
+    // until it moves; beside the main window both show whole.
+    RECT main;
+    ::GetWindowRect(program.MainWindow(), &main);
+    if (panel) ::SetWindowPos(panel, nullptr, main.right + 8, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::Sleep(500);
+    PrintScene(program.MainWindow(), panel);
   } else {
     program.PostCommand(IDC_START_TEST);
     VodariProcess::WaitUntil([&] { return !program.ControlText(IDC_WORD).empty(); });
+    PrintScene(program.MainWindow());
   }
   program.Detach();
   return 0;
