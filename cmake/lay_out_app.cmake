@@ -1,5 +1,6 @@
 cmake_policy(SET CMP0057 NEW)
-# Lays out the runnable folder beside Vodari.exe: books\ and sound\.
+# Lays out the runnable folder beside Vodari.exe: books\ and sound\, the
+# user guide 使用说明.htm with its pictures in guide\, and the licence.
 # Run as: cmake -DSOURCE=<data folder> -DDEST=<folder of Vodari.exe> -P lay_out_app.cmake
 #
 # The books the user writes to (the two history books and the user's own
@@ -19,3 +20,16 @@ file(GLOB sounds RELATIVE "${SOURCE}/sound" "${SOURCE}/sound/*.wav")
 foreach(sound IN LISTS sounds)
   file(COPY_FILE "${SOURCE}/sound/${sound}" "${DEST}/sound/${sound}" ONLY_IF_DIFFERENT)
 endforeach()
+
+# The guide and the licence live at the top of the source tree, beside data/.
+get_filename_component(top "${SOURCE}" DIRECTORY)
+if(EXISTS "${top}/docs/使用说明.htm")
+  file(COPY_FILE "${top}/docs/使用说明.htm" "${DEST}/使用说明.htm" ONLY_IF_DIFFERENT)
+  file(MAKE_DIRECTORY "${DEST}/guide")
+  file(GLOB pictures RELATIVE "${top}/docs/guide" "${top}/docs/guide/*.png")
+  foreach(picture IN LISTS pictures)
+    file(COPY_FILE "${top}/docs/guide/${picture}" "${DEST}/guide/${picture}" ONLY_IF_DIFFERENT)
+  endforeach()
+endif()
+# Windows users read the licence in Notepad: CR LF.
+configure_file("${top}/LICENSE.txt" "${DEST}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)

@@ -47,4 +47,8 @@ vodari_wine_start "$root/build/windows"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv=d"
 ctest --preset windows
 
+echo "== packages: the zip and the installer under Wine"
+"$root/tools/package.sh"
+"$root/tests/package/test_package.sh"
+
 echo "== all tests passed"

@@ -1,0 +1,71 @@
+// Checks a packaged Vodari from outside, as its user would meet it: starts
+// it in its own folder, starts a test and waits for the first question; with
+// --miss-a-word answers until one answer is wrong, so that the missed word is
+// recorded; then closes it, through the run summary when there was one.
+//   vodari_package_check --vodari=<path of Vodari.exe> [--miss-a-word]
+// Exit code 0 when all went as expected; otherwise the failed step on stderr.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "res/resource.h"
+#include "vodari_process.h"
+
+using vodari::e2e::VodariProcess;
+
+namespace {
+
+int Fail(const char* step) {
+  std::fprintf(stderr, "package check: %s\n", step);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool missAWord = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::e2e::SetProgramPath(argv[i] + 9);
+    if (std::strcmp(argv[i], "--miss-a-word") == 0) missAWord = true;
+  }
+  const std::string& exe = vodari::e2e::ProgramPath();
+  VodariProcess program(exe.substr(0, exe.find_last_of('\\')));
+  if (!program.Started()) return Fail("the program does not start");
+  // Without the capture library the program says so first; with it, it does not.
+  vodari::e2e::MessageBoxInfo notice;
+  VodariProcess::WaitUntil(
+      [&] {
+        notice = program.WaitForMessageBox(30);
+        return notice || program.MainWindow(30);
+      },
+      15000);
+  if (notice) program.PressOk(notice);
+  if (!program.MainWindow()) return Fail("no main window");
+
+  program.PostCommand(IDC_START_TEST);
+  if (!VodariProcess::WaitUntil([&] { return !program.ControlText(IDC_WORD).empty(); }))
+    return Fail("no question after 开始");
+  if (missAWord) {
+    // The right meaning's slot is random: answer A until an answer is wrong.
+    bool missed = false;
+    for (int i = 0; i < 50 && !missed; ++i) {
+      const std::string right = program.ControlText(IDC_RIGHT_COUNT);
+      const std::string wrong = program.ControlText(IDC_WRONG_COUNT);
+      program.PostCommand(IDC_ANSWER_A);
+      VodariProcess::WaitUntil([&] {
+        missed = program.ControlText(IDC_WRONG_COUNT) != wrong;
+        return missed || program.ControlText(IDC_RIGHT_COUNT) != right;
+      });
+    }
+    if (!missed) return Fail("no answer was wrong");
+  }
+
+  program.PostCommand(IDCANCEL);
+  if (missAWord) {
+    vodari::e2e::MessageBoxInfo summary = program.WaitForMessageBox();
+    if (!summary) return Fail("no run summary");
+    program.PressOk(summary);
+  }
+  if (program.WaitForExit() != 0) return Fail("the program did not end well");
+  return 0;
+}
