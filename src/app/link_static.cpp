@@ -228,8 +228,19 @@ void CLinkStatic::OnMouseMove(LPARAM position) {
 }
 
 void CLinkStatic::Redraw(bool now) {
-  ::InvalidateRect(Handle(), nullptr, TRUE);
-  if (now) ::UpdateWindow(Handle());
+  // The link paints no background of its own, so the parent repaints its
+  // ground under it first; drawing the text again over the old one would
+  // thicken smoothed letters with every change of colour.
+  RECT rect;
+  ::GetWindowRect(Handle(), &rect);
+  HWND parent = ::GetParent(Handle());
+  const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | (now ? RDW_UPDATENOW : 0);
+  if (parent == nullptr) {
+    ::RedrawWindow(Handle(), nullptr, nullptr, flags);
+    return;
+  }
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  ::RedrawWindow(parent, &rect, nullptr, flags);
 }
 
 void CLinkStatic::OnLinkClicked() {
