@@ -77,8 +77,10 @@ void CLinkStatic::MarkVisited(bool on) {
 
 void CLinkStatic::RebuildFont() {
   // The control's current font: the dialog's at first, then our own.
-  LOGFONTA description =
-      win::DescribeFont(reinterpret_cast<HFONT>(::SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+  HGDIOBJ current = reinterpret_cast<HGDIOBJ>(::SendMessageA(Handle(), WM_GETFONT, 0, 0));
+  if (current == nullptr) current = ::GetStockObject(SYSTEM_FONT);
+  LOGFONTA description = {};
+  ::GetObjectA(current, sizeof description, &description);
   description.lfUnderline = underlined ? TRUE : FALSE;
   win::GdiFont font = win::GdiFont::FromDescription(description);
   if (!font) return;

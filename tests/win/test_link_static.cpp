@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/link_static.h"
-#include "link_test_ids.h"
+#include "test_resources.h"
 #include "win/dialog.h"
 
 namespace vodari {
@@ -35,7 +35,11 @@ class LinkDialog : public win::Dialog {
     uncaptioned.AttachLink(Item(IDC_UNCAPTIONED));
     return true;
   }
-  bool OnCommand(int id, int notifyCode, HWND /*control*/) override {
+  bool OnCommand(int id) override {
+    commands.emplace_back(id, STN_CLICKED);
+    return true;
+  }
+  bool OnNotify(int id, int notifyCode, HWND /*control*/) override {
     commands.emplace_back(id, notifyCode);
     return true;
   }
