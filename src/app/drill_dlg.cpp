@@ -14,6 +14,12 @@ namespace {
 constexpr UINT_PTR kIdleTimer = 2;
 constexpr UINT kIdleTickMs = 100;
 
+// The speed menu's commands in the order of their seconds, 1 to 10 (the
+// item for 9 seconds has the id after the one for 10).
+constexpr int kIntervalCommands[] = {ID_INTERVAL_1, ID_INTERVAL_2, ID_INTERVAL_3, ID_INTERVAL_4,
+                                     ID_INTERVAL_5, ID_INTERVAL_6, ID_INTERVAL_7, ID_INTERVAL_8,
+                                     ID_INTERVAL_9, ID_INTERVAL_10};
+
 }  // namespace
 
 CDrillDlg::CDrillDlg(HINSTANCE instance)
@@ -87,6 +93,9 @@ bool CDrillDlg::OnCommand(int id) {
     case IDC_RECITE_SETTINGS:
       EditSettings();
       return true;
+    case IDC_RECITE:
+      recitation_.ToggleRecitation();
+      return true;
     case IDC_MINIMISE:
       tray_.MinimiseToTray();
       return true;
@@ -96,6 +105,12 @@ bool CDrillDlg::OnCommand(int id) {
       return true;
     default:
       break;
+  }
+  for (int seconds = 1; seconds <= 10; ++seconds) {
+    if (id == kIntervalCommands[seconds - 1]) {
+      recitation_.SetReciteInterval(seconds);
+      return true;
+    }
   }
   if (const CatalogueBook* book = FindCatalogueBook(id)) {
     test_.ChooseBook(book->file);
@@ -129,7 +144,10 @@ void CDrillDlg::CloseWithSummary() {
 }
 
 void CDrillDlg::OnTimer(UINT_PTR timerId) {
-  if (timerId == kIdleTimer) idle_.Tick();
+  if (timerId == kIdleTimer)
+    idle_.Tick();
+  else
+    recitation_.ReciteTick();
 }
 
 bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -148,6 +166,9 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       return true;
     case WM_TRAY_CALLBACK:
       tray_.OnTrayCallback(static_cast<UINT>(lParam));
+      return true;
+    case WM_RECORD_SHOWN_WORD:
+      recitation_.RecordShownWord();
       return true;
     case WM_PAINT:
       return PaintMinimised();

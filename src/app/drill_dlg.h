@@ -8,6 +8,8 @@
 #include "app/idle_counter.h"
 #include "app/main_view.h"
 #include "app/main_window_tray.h"
+#include "app/recitation_windows.h"
+#include "study/recitation.h"
 #include "study/study_state.h"
 #include "study/vocabulary_test.h"
 #include "win/dialog.h"
@@ -50,6 +52,8 @@ class CDrillDlg : public win::Dialog {
   StudyState state_{view_};
   VocabularyTest test_{state_, view_};
   MainWindowTray tray_{*this, icon_, state_.options};
+  RecitationWindows reciteWindows_{*this, tray_};
+  Recitation recitation_{state_, reciteWindows_};
 };
 
 }  // namespace vodari
