@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "app/about_dlg.h"
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
@@ -85,6 +86,9 @@ bool CDrillDlg::OnCommand(int id) {
     case IDC_ANSWER_D:
       test_.ChooseAnswer(id - IDC_ANSWER_A);
       return true;
+    case IDC_ABOUT:
+      ShowAbout();
+      return true;
     case IDC_SETTINGS:
     case IDC_RECITE_SETTINGS:
       EditSettings();
@@ -127,6 +131,11 @@ void CDrillDlg::EditSettings() {
                       previousPath);
 }
 
+void CDrillDlg::ShowAbout() {
+  CAboutDlg about;
+  about.RunModal(Handle());
+}
+
 void CDrillDlg::CloseWithSummary() {
   tray_.RemoveIcon();
   test_.ShowRunSummary();
@@ -141,7 +150,7 @@ void CDrillDlg::OnTimer(UINT_PTR timerId) {
     recitation_.ReciteTick();
 }
 
-bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_LBUTTONDOWN:
       win::DragByClientArea(Handle(), lParam);
@@ -149,6 +158,12 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& r
     case WM_RBUTTONDOWN:
       tray_.ShowMainMenu();
       return false;
+    case WM_SYSCOMMAND:
+      // The About item; every other system command gets the default.
+      if ((wParam & 0xFFF0) != IDM_ABOUT_ITEM) return false;
+      ShowAbout();
+      result = 0;
+      return true;
     case WM_TRAY_CALLBACK:
       tray_.OnTrayCallback(static_cast<UINT>(lParam));
       return true;

@@ -38,6 +38,7 @@ class CDrillDlg : public win::Dialog {
   void AddAboutItemToSystemMenu();
   void AttachMenuBar();
   void EditSettings();
+  void ShowAbout();
   // The one way the program ends: the icon goes, the run summary, the
   // history books are closed and the dialog ends.
   void CloseWithSummary();
