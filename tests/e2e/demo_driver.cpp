@@ -4,7 +4,9 @@
 //   vodari_demo_driver --vodari=<path of Vodari.exe> [--scene=NAME]
 //   test      a test on the default book with its first question (default)
 //   recite    recitation at one word a second, the strip showing a word
+//   answer    a test after a first answer, with its feedback
 //   settings  the settings panel, moved beside the main window
+//   about     the About dialog, moved beside the main window
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,6 +17,15 @@
 using vodari::e2e::VodariProcess;
 
 namespace {
+
+// Without a window manager a dialog over the main window stays unpainted
+// until it moves; beside the main window both show whole.
+void MoveBeside(HWND main, HWND dialog) {
+  RECT place;
+  ::GetWindowRect(main, &place);
+  if (dialog) ::SetWindowPos(dialog, nullptr, place.right + 8, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ::Sleep(500);
+}
 
 void PrintScene(HWND first, HWND second = nullptr) {
   RECT scene = {}, other = {};
@@ -55,16 +66,21 @@ int main(int argc, char** argv) {
   } else if (scene == "settings") {
     program.PostCommand(IDC_SETTINGS);
     HWND panel = program.WaitForWindow("Vodari设置面板");
-    // Without a window manager a panel over the main window stays unpainted
-    // until it moves; beside the main window both show whole.
-    RECT main;
-    ::GetWindowRect(program.MainWindow(), &main);
-    if (panel) ::SetWindowPos(panel, nullptr, main.right + 8, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ::Sleep(500);
+    MoveBeside(program.MainWindow(), panel);
     PrintScene(program.MainWindow(), panel);
+  } else if (scene == "about") {
+    program.PostCommand(IDC_ABOUT);
+    HWND about = program.WaitForWindowWith(IDC_GUIDE_LINK);
+    MoveBeside(program.MainWindow(), about);
+    PrintScene(about);
   } else {
     program.PostCommand(IDC_START_TEST);
     VodariProcess::WaitUntil([&] { return !program.ControlText(IDC_WORD).empty(); });
+    if (scene == "answer") {
+      VodariProcess::Click(program.MainWindow(), IDC_ANSWER_B);
+      VodariProcess::WaitUntil([&] { return !program.ControlText(IDC_HINT).empty(); });
+      ::Sleep(300);
+    }
     PrintScene(program.MainWindow());
   }
   program.Detach();

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Takes the user guide's pictures (docs/guide/*.png) from the real program
+# under Wine on a virtual display: each scene of the demo driver, cut out of
+# the screen. The program runs in a fresh lay-out of the shipped books, so no
+# record of a test run shows.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+"$root/tools/setup.sh"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target Vodari vodari_demo_driver
+
+. "$root/tools/wine_env.sh"
+unset DISPLAY  # always a virtual display of its own: nothing else on it
+trap vodari_wine_stop EXIT
+vodari_wine_start "$root/build/windows"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv=d"
+
+app=$(mktemp -d "$root/build/windows/guide-app.XXXXXX")
+trap 'rm -rf "$app"; vodari_wine_stop' EXIT
+cmake -DSOURCE="$root/data" -DDEST="$app" -P "$root/cmake/lay_out_app.cmake"
+cp "$root/build/windows/app/Vodari.exe" "$app/"
+if [ -f "$root/build/windows/app/nhw32.dll" ]; then cp "$root/build/windows/app/nhw32.dll" "$app/"; fi
+
+shoot() {
+  local scene=$1 picture=$2
+  wine "$root/build/windows/tests/e2e/vodari_demo_driver.exe" --vodari="$app/Vodari.exe" \
+    --scene="$scene" >"$app/scene.txt"
+  sleep 1
+  local rectangle
+  rectangle=$(tr -d '\r' <"$app/scene.txt" | tail -n 1)
+  xwd -root -silent -display "$DISPLAY" | convert xwd:- -crop "$rectangle" +repage "$root/docs/guide/$picture"
+  wineserver -k  # ends the program of this scene
+  echo "guide: docs/guide/$picture"
+}
+
+mkdir -p "$root/docs/guide"
+shoot test main-window.png
+shoot answer answer.png
+shoot recite recitation-strip.png
+shoot settings settings.png
+shoot about about.png
