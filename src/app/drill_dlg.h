@@ -21,7 +21,7 @@ class CDrillDlg : public win::Dialog {
 
   // Key presses and mouse moves over this dialog restart the idle count.
   bool PreTranslateMessage(MSG& msg) override;
-  const IdleCounter& Idle() const { return idle_; }
+  IdleCounter& Idle() { return idle_; }
 
  protected:
   bool OnInit() override;
