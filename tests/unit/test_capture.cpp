@@ -4,6 +4,8 @@
 #include <string>
 
 #include "capture/capture_rules.h"
+#include "capture/capture_search.h"
+#include "temp_folder.h"
 
 namespace vodari {
 namespace {
@@ -60,6 +62,21 @@ TEST(CaptureRules, TextIsTakenOnlyWhenItFitsWithItsTerminator) {
   char whole[CaptureText::kSize];
   ASSERT_TRUE(text.CopyTo(whole, sizeof whole));
   EXPECT_EQ(std::string(whole), std::string(CaptureText::kSize - 1, 'b'));
+}
+
+TEST(CaptureSearch, APluralFindsItsSingularOnlyAfterLowerAndUpperCase) {
+  test::TempFolder folder(true);
+  test::WriteBytes("books\\单词本3.txt", "三\r\n@book\r\n书\r\n@walke\r\nX\r\n@cat\r\n猫\r\n");
+  test::WriteBytes("books\\单词本35.txt", "三十五\r\n@CATS\r\n大写\r\n");
+  const struct {
+    const char* word;
+    const char* found;  // nullptr: not found
+  } cases[] = {{"Books", "book"}, {"walked", nullptr}, {"Cats", "CATS"}};
+  for (const auto& c : cases) {
+    CWordTable table;
+    const auto entry = SearchCapturedWord(table, c.word);
+    EXPECT_EQ(entry ? entry->word : "", c.found ? c.found : "") << c.word;
+  }
 }
 
 }  // namespace
