@@ -5,6 +5,7 @@
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
+#include "capture/capture_rules.h"
 #include "res/resource.h"
 
 namespace vodari {
@@ -30,7 +31,10 @@ bool CDrillDlg::OnInit() {
   if (!state_.Initialise(static_cast<std::uint32_t>(std::time(nullptr)))) ::ExitProcess(1);
 
   ::SetTimer(Handle(), kIdleTimer, kIdleTickMs, nullptr);
-  if (!NHD_InitGetWords(instance_, Handle())) view_.ShowMessage("NHD_InitGetWords error.");
+  if (NHD_InitGetWords(instance_, Handle()))
+    capturePopup_ = std::make_unique<CCapturePopup>(Handle());
+  else
+    view_.ShowMessage("NHD_InitGetWords error.");
   return true;
 }
 
@@ -131,6 +135,9 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& r
     case WM_RBUTTONDOWN:
       tray_.ShowMainMenu();
       return false;
+    case WM_CAPTURE_DONE:
+      OnCaptureDone();
+      return true;
     case WM_TRAY_CALLBACK:
       tray_.OnTrayCallback(static_cast<UINT>(lParam));
       return true;
@@ -148,6 +155,20 @@ void CDrillDlg::OnDestroy() {
   CaptureShutdown();
   ::SetMenu(Handle(), nullptr);
   menuBar_.Reset();
+}
+
+void CDrillDlg::OnCaptureDone() {
+  if (!capturePopup_) return;
+  if (!state_.options.screenCapture) {
+    capturePopup_->Hide();
+    return;
+  }
+  char text[256];
+  if (!CaptureTakeText(text, sizeof text)) return;  // 256 bytes or more
+  capturedWord_ = CutCapturedWord(text);
+  capturePopup_->ShowCapture(capturedWord_);
+  // Refresh the bound controls from the fields; the title stays as shown.
+  SetItemText(IDC_BOOK_TITLE, view_.ShownTitle());
 }
 
 bool CDrillDlg::PaintMinimised() {

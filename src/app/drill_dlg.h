@@ -5,9 +5,13 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 #include "app/idle_counter.h"
 #include "app/main_view.h"
 #include "app/main_window_tray.h"
+#include "capture/capture_popup.h"
 #include "study/study_state.h"
 #include "study/vocabulary_test.h"
 #include "win/dialog.h"
@@ -40,6 +44,9 @@ class CDrillDlg : public win::Dialog {
   // history books are closed and the dialog ends.
   void CloseWithSummary();
   bool PaintMinimised();
+  // A capture has ended: show its word, or hide the popup when the user
+  // has screen capture off.
+  void OnCaptureDone();
 
   HINSTANCE instance_;
   HICON icon_;
@@ -49,6 +56,8 @@ class CDrillDlg : public win::Dialog {
   StudyState state_{view_};
   VocabularyTest test_{state_, view_};
   MainWindowTray tray_{*this, icon_, state_.options};
+  std::unique_ptr<CCapturePopup> capturePopup_;  // only while capture is bound
+  std::string capturedWord_;                     // the last captured word
 };
 
 }  // namespace vodari
