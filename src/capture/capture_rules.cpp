@@ -5,13 +5,24 @@
 namespace vodari {
 namespace {
 
-// Text controls whose whole line the library should see, in the order the
-// capture library's documentation lists them.
+// Text controls whose whole line the library should see.
 constexpr const char* kTextWindowClasses[] = {
-    "Edit",           "Internet Explorer_Server", "RichEdit",          "RichEdit20A",
-    "RichEdit20W",    "HTML_Internet Explorer",   "ThunderTextBox",    "ThunderRT5TextBox",
-    "ThunderRT6TextBox", "EXCEL<",                "EXCEL7",            "EXCEL6",
-    "ConsoleWindowClass", "_WwG",                 "tty",               "ttyGrab",
+    "Edit",
+    "Internet Explorer_Server",
+    "RichEdit",
+    "RichEdit20A",
+    "RichEdit20W",
+    "HTML_Internet Explorer",
+    "ThunderTextBox",
+    "ThunderRT5TextBox",
+    "ThunderRT6TextBox",
+    "EXCEL<",
+    "EXCEL7",
+    "EXCEL6",
+    "ConsoleWindowClass",
+    "_WwG",
+    "tty",
+    "ttyGrab",
 };
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

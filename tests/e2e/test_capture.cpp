@@ -101,7 +101,8 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_MEANING), "hello    你好");
 
   HWND probe = ::FindWindowA("NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo");
-  const std::string start = "BL_SetFlag32 1000 " + std::to_string(reinterpret_cast<ULONG_PTR>(probe)) +
+  const std::string start = "BL_SetFlag32 1000 " +
+                            std::to_string(reinterpret_cast<ULONG_PTR>(probe)) +
                             " 20 700 strip 20 699 21 700";  // laid over the line before the start
   const auto calls = Calls();
   ASSERT_GE(calls.size(), 4u);
@@ -152,7 +153,8 @@ struct FailedStart {
   const char* build;
   std::vector<std::string> calls;
 };
-class FailedCaptureStartTest : public CaptureTest, public ::testing::WithParamInterface<FailedStart> {};
+class FailedCaptureStartTest : public CaptureTest,
+                               public ::testing::WithParamInterface<FailedStart> {};
 
 TEST_P(FailedCaptureStartTest, IsReportedOnceAndNothingIsCaptured) {
   Start(GetParam().build, "start=0\n");
@@ -166,7 +168,7 @@ TEST_P(FailedCaptureStartTest, IsReportedOnceAndNothingIsCaptured) {
 INSTANTIATE_TEST_SUITE_P(
     Builds, FailedCaptureStartTest,
     ::testing::Values(FailedStart{"full", {"SetNHW32 -> 0", "ResetNHW32"}},  // SetNHW32 refuses
-                      FailedStart{"broken", {"ResetNHW32"}}));                 // no BL_GetText32
+                      FailedStart{"broken", {"ResetNHW32"}}));               // no BL_GetText32
 
 }  // namespace
 }  // namespace vodari::e2e

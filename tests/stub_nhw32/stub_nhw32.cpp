@@ -86,7 +86,8 @@ int WINAPI ResetNHW32() {
 
 int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
   if (code != 1000) {
-    Log("BL_SetFlag32 %d %lu %d %d", code, static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y);
+    Log("BL_SetFlag32 %d %lu %d %d", code,
+        static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y);
     return 1;
   }
   // Where the probe window lies while we are told to start.

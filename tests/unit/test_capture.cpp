@@ -14,8 +14,9 @@ TEST(CaptureRules, WordEndsAtTheFirstCutCharacter) {
   const struct {
     const char* text;
     const char* word;
-  } cases[] = {{"Hello, world", "Hello"}, {"end.", "end"},     {"a;b", "a"},   {"well-known", "well"},
-               {"note: x", "note"},       {"two words", "two"}, {"whole", "whole"}, {".lead", ""}};
+  } cases[] = {{"Hello, world", "Hello"}, {"end.", "end"},     {"a;b", "a"},
+               {"well-known", "well"},    {"note: x", "note"}, {"two words", "two"},
+               {"whole", "whole"},        {".lead", ""}};
   for (const auto& c : cases) EXPECT_EQ(CutCapturedWord(c.text), c.word) << c.text;
 }
 
@@ -32,8 +33,11 @@ TEST(CaptureRules, StripSpansATextWindowFromAtMost200PixelsLeftOfThePointer) {
     int x;
     const ScreenRect* textWindow;
     int stripX, width;
-  } cases[] = {{700, &window, 500, 992}, {250, &window, 96, 992}, {296, &window, 96, 992},
-               {297, &window, 97, 992},  {700, nullptr, 700, 1}};
+  } cases[] = {{700, &window, 500, 992},
+               {250, &window, 96, 992},
+               {296, &window, 96, 992},
+               {297, &window, 97, 992},
+               {700, nullptr, 700, 1}};
   for (const auto& c : cases) {
     const CaptureStrip strip = CaptureStripAt(c.x, 60, c.textWindow);
     EXPECT_EQ(strip.x, c.stripX) << c.x;
