@@ -25,7 +25,7 @@ std::string Book(int n) { return "books\\单词本" + std::to_string(n) + ".txt"
 
 class BookSearchTest : public ::testing::Test {
  protected:
-  test::WorkingFolder folder;
+  test::TempFolder folder{true};
   std::vector<std::string> notices;
   CWordTable table{[this](const std::string& text) { notices.push_back(text); }};
 };
