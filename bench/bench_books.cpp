@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   if (argc == 1) args.insert(args.end(), {repetitions, aggregatesOnly});
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
-  vodari::test::WorkingFolder folder;
+  vodari::test::TempFolder folder(true);
   vodari::PrepareBooks();
   vodari::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
