@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "app/about_dlg.h"
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
@@ -13,6 +14,12 @@ namespace {
 
 constexpr UINT_PTR kIdleTimer = 2;
 constexpr UINT kIdleTickMs = 100;
+
+// The speed menu's commands in the order of their seconds, 1 to 10 (the
+// item for 9 seconds has the id after the one for 10).
+constexpr int kIntervalCommands[] = {ID_INTERVAL_1, ID_INTERVAL_2, ID_INTERVAL_3, ID_INTERVAL_4,
+                                     ID_INTERVAL_5, ID_INTERVAL_6, ID_INTERVAL_7, ID_INTERVAL_8,
+                                     ID_INTERVAL_9, ID_INTERVAL_10};
 
 }  // namespace
 
@@ -83,9 +90,15 @@ bool CDrillDlg::OnCommand(int id) {
     case IDC_ANSWER_D:
       test_.ChooseAnswer(id - IDC_ANSWER_A);
       return true;
+    case IDC_ABOUT:
+      ShowAbout();
+      return true;
     case IDC_SETTINGS:
     case IDC_RECITE_SETTINGS:
       EditSettings();
+      return true;
+    case IDC_RECITE:
+      recitation_.ToggleRecitation();
       return true;
     case IDC_MINIMISE:
       tray_.MinimiseToTray();
@@ -96,6 +109,12 @@ bool CDrillDlg::OnCommand(int id) {
       return true;
     default:
       break;
+  }
+  for (int seconds = 1; seconds <= 10; ++seconds) {
+    if (id == kIntervalCommands[seconds - 1]) {
+      recitation_.SetReciteInterval(seconds);
+      return true;
+    }
   }
   if (const CatalogueBook* book = FindCatalogueBook(id)) {
     test_.ChooseBook(book->file);
@@ -116,6 +135,11 @@ void CDrillDlg::EditSettings() {
                       previousPath);
 }
 
+void CDrillDlg::ShowAbout() {
+  CAboutDlg about;
+  about.RunModal(Handle());
+}
+
 void CDrillDlg::CloseWithSummary() {
   tray_.RemoveIcon();
   test_.ShowRunSummary();
@@ -124,10 +148,13 @@ void CDrillDlg::CloseWithSummary() {
 }
 
 void CDrillDlg::OnTimer(UINT_PTR timerId) {
-  if (timerId == kIdleTimer) idle_.Tick();
+  if (timerId == kIdleTimer)
+    idle_.Tick();
+  else
+    recitation_.ReciteTick();
 }
 
-bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_LBUTTONDOWN:
       win::DragByClientArea(Handle(), lParam);
@@ -135,11 +162,20 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& r
     case WM_RBUTTONDOWN:
       tray_.ShowMainMenu();
       return false;
+    case WM_SYSCOMMAND:
+      // The About item; every other system command gets the default.
+      if ((wParam & 0xFFF0) != IDM_ABOUT_ITEM) return false;
+      ShowAbout();
+      result = 0;
+      return true;
     case WM_CAPTURE_DONE:
       OnCaptureDone();
       return true;
     case WM_TRAY_CALLBACK:
       tray_.OnTrayCallback(static_cast<UINT>(lParam));
+      return true;
+    case WM_RECORD_SHOWN_WORD:
+      recitation_.RecordShownWord();
       return true;
     case WM_PAINT:
       return PaintMinimised();

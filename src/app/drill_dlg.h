@@ -11,7 +11,9 @@
 #include "app/idle_counter.h"
 #include "app/main_view.h"
 #include "app/main_window_tray.h"
+#include "app/recitation_windows.h"
 #include "capture/capture_popup.h"
+#include "study/recitation.h"
 #include "study/study_state.h"
 #include "study/vocabulary_test.h"
 #include "win/dialog.h"
@@ -40,6 +42,7 @@ class CDrillDlg : public win::Dialog {
   void AddAboutItemToSystemMenu();
   void AttachMenuBar();
   void EditSettings();
+  void ShowAbout();
   // The one way the program ends: the icon goes, the run summary, the
   // history books are closed and the dialog ends.
   void CloseWithSummary();
@@ -56,6 +59,8 @@ class CDrillDlg : public win::Dialog {
   StudyState state_{view_};
   VocabularyTest test_{state_, view_};
   MainWindowTray tray_{*this, icon_, state_.options};
+  RecitationWindows reciteWindows_{*this, tray_};
+  Recitation recitation_{state_, reciteWindows_};
   std::unique_ptr<CCapturePopup> capturePopup_;  // only while capture is bound
   std::string capturedWord_;                     // the last captured word
 };

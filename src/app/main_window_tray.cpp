@@ -20,32 +20,39 @@ void MainWindowTray::MinimiseToTray() {
 }
 
 void MainWindowTray::ToggleMainWindow() {
-  HWND window = dialog_.Handle();
   if (!options_.mainWindowShown) {
-    ::ShowWindow(window, SW_SHOWNORMAL);
-    ::BringWindowToTop(window);
-    options_.mainWindowShown = 1;
+    ShowMainWindow();
   } else {
-    ::ShowWindow(window, SW_HIDE);
+    ::ShowWindow(dialog_.Handle(), SW_HIDE);
     options_.mainWindowShown = 0;
   }
+}
+
+void MainWindowTray::ShowMainWindow() {
+  ::ShowWindow(dialog_.Handle(), SW_SHOWNORMAL);
+  ::BringWindowToTop(dialog_.Handle());
+  options_.mainWindowShown = 1;
+}
+
+win::Menu MainWindowTray::TrayMenu(bool reciting) {
+  win::Menu menu = win::Menu::Load(IDR_MAIN_POPUP_MENU);
+  HMENU popup = menu.SubMenu(0);
+  if (popup != nullptr && reciting) {
+    win::GrayMenuItem(popup, IDC_START_TEST);
+    win::GrayMenuItem(popup, IDC_END_TEST);
+    win::SetMenuItemText(popup, IDC_RECITE, "结束背单词");
+  }
+  return menu;
 }
 
 void MainWindowTray::OnTrayCallback(UINT mouseMessage) {
   if (mouseMessage == WM_LBUTTONDBLCLK) {
     ToggleMainWindow();
   } else if (mouseMessage == WM_RBUTTONDOWN) {
-    win::Menu menu = win::Menu::Load(IDR_MAIN_POPUP_MENU);
-    HMENU popup = menu.SubMenu(0);
-    if (popup == nullptr) return;
-    if (options_.reciting) {
-      win::GrayMenuItem(popup, IDC_START_TEST);
-      win::GrayMenuItem(popup, IDC_END_TEST);
-      win::SetMenuItemText(popup, IDC_RECITE, "结束背单词");
-    }
+    const win::Menu menu = TrayMenu(options_.reciting != 0);
     // The main window may be hidden and not in front: the menu must close
     // when the user clicks elsewhere.
-    win::TrackPopupAtCursor(popup, dialog_.Handle(), true);
+    win::TrackPopupAtCursor(menu.SubMenu(0), dialog_.Handle(), true);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "study/study_options.h"
 #include "win/dialog.h"
+#include "win/menu.h"
 #include "win/tray_icon.h"
 
 namespace vodari {
@@ -20,12 +21,18 @@ class MainWindowTray {
   // Shows a hidden main window and brings it to the top, or hides a shown
   // one (without adding the icon).
   void ToggleMainWindow();
+  // Shows the main window in its normal state and brings it to the top.
+  void ShowMainWindow();
   // The icon's callback: a double click toggles the main window, a right
   // click opens the icon's menu.
   void OnTrayCallback(UINT mouseMessage);
   // The main dialog's right-click menu.
   void ShowMainMenu();
   void RemoveIcon() { icon10_.Remove(dialog_.Handle()); }
+
+  // Menu 131 as the icon shows it: while reciting, the test items are grayed
+  // and the recitation item reads "结束背单词".
+  static win::Menu TrayMenu(bool reciting);
 
  private:
   win::Dialog& dialog_;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win/window.h"
+
 namespace win {
 namespace {
 
@@ -90,6 +92,8 @@ void SetDialogColours(COLORREF background, COLORREF text) {
 
 void RouteMessage(MSG& msg) {
   if (g_messageFilter != nullptr && g_messageFilter->Filter(msg)) return;
+  Window* window = Window::FromHandle(msg.hwnd);
+  if (window != nullptr && window->PreTranslateMessage(msg)) return;
   Dialog* dialog = OwningDialog(msg.hwnd);
   if (dialog != nullptr && dialog->PreTranslateMessage(msg)) return;
   ::TranslateMessage(&msg);
@@ -238,6 +242,12 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 }
 
 INT_PTR Dialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A control of ours that wants its own notification or colour request
+  // handles it, and the dialog does no more.
+  LRESULT reflected = 0;
+  if (ReflectToControl(msg, wParam, lParam, reflected))
+    return msg == WM_COMMAND ? TRUE : static_cast<INT_PTR>(reflected);
+
   switch (msg) {
     case WM_INITDIALOG:
       return OnInit() ? TRUE : FALSE;

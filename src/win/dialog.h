@@ -37,8 +37,10 @@ void DragByClientArea(HWND window, LPARAM position);
 void SetDialogColours(COLORREF background, COLORREF text);
 
 // Routes one queued message the way all our loops do: the application
-// filter, then the pre-translation of the dialog the message's window belongs
-// to, then translation and dispatch.
+// filter, then the pre-translation of the message's window when it is a
+// win::Window of ours, then that of the dialog the window belongs to, then
+// translation and dispatch. The dialog hands its controls' notifications and
+// colour requests back to them first (win::ReflectToControl).
 void RouteMessage(MSG& msg);
 
 class Dialog {

@@ -11,7 +11,7 @@
 
 namespace vodari::test {
 
-class RecordingView : public TestView, public Notices {
+class RecordingView : public TestView, public Notices, public ReciteView {
  public:
   void ShowMessage(const std::string& text) override { Log("msg:" + text); }
   void ShowWrongAnswerPopup(const std::string& text) override { Log("popup:" + text); }
@@ -28,6 +28,20 @@ class RecordingView : public TestView, public Notices {
   }
   void ShowBookTitle(const std::string& title) override { Log("title:" + title); }
   void UncheckAnswer(int slot) override { Log("uncheck:" + std::to_string(slot)); }
+  void OpenStrip(bool recordButtonOff) override {
+    Log(std::string("strip:open") + (recordButtonOff ? ",record-off" : ""));
+  }
+  void CloseStrip() override { Log("strip:close"); }
+  void ShowStripText(const std::string& text) override { Log("strip:" + text); }
+  void StartReciteTimer(int seconds) override { Log("timer:" + std::to_string(seconds)); }
+  void StopReciteTimer() override { Log("timer:off"); }
+  void ShowReciting(bool reciting) override { Log(reciting ? "caption:结束" : "caption:开始"); }
+  void EnableSettingsButtons(bool enable) override {
+    Log(std::string("settings-buttons:") + (enable ? "on" : "off"));
+  }
+  void KeepMainWindowOnTop(bool onTop) override { Log(onTop ? "topmost" : "not-topmost"); }
+  void MinimiseToTray() override { Log("to-tray"); }
+  void RestoreMainWindow() override { Log("main-window:shown"); }
 
   // Events that start with `prefix`.
   std::vector<std::string> Starting(const std::string& prefix) const {

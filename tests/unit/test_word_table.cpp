@@ -11,7 +11,7 @@ namespace vodari {
 namespace {
 
 using namespace std::string_literals;
-using test::MakeBook;
+
 using test::TempFolder;
 using test::WriteBytes;
 using Entries = std::vector<std::pair<std::string, std::string>>;
@@ -75,15 +75,15 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
 }
 
 TEST_F(WordTableTest, KeepsTheFirst7000Entries) {
-  Load(MakeBook(7005, "w").Text());  // larger than one read of the file
+  Load(test::MakeBook(7005, "w").Text());  // larger than one read of the file
   ASSERT_EQ(table.GetCount(), 7000);
   EXPECT_EQ(table.GetEntry(6999).word, "w6999");
   EXPECT_EQ(table.GetEntry(6999).meaning, "w6999 的意思");
 }
 
 TEST_F(WordTableTest, IndexesOutsideTheBookGiveEntryZeroOfTheNewBook) {
-  Load(MakeBook(100, "old").Text());
-  Load(MakeBook(10, "new").Text());
+  Load(test::MakeBook(100, "old").Text());
+  Load(test::MakeBook(10, "new").Text());
   for (int index : {10, 50, -1, 100000}) EXPECT_EQ(table.GetEntry(index).word, "new00") << index;
 }
 

@@ -8,3 +8,7 @@
 #define ID_ITEM 200
 #define ID_NESTED_ITEM 201
 #define ID_REMOVED_ITEM 202
+#define IDD_LINK_TEST 3
+#define IDC_CAPTIONED 110
+#define IDC_UNCAPTIONED 111
+#define IDC_PLAIN 112
