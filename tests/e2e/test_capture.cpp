@@ -65,13 +65,19 @@ class CaptureTest : public ::testing::Test {
     program->PostCommand(IDC_SETTINGS);
     HWND panel = program->WaitForWindow("Vodari设置面板");
     ASSERT_NE(panel, nullptr);
-    if (VodariProcess::IsCheckedIn(panel, IDC_SCREEN_CAPTURE) != on)
-      VodariProcess::Click(panel, IDC_SCREEN_CAPTURE);
-    VodariProcess::Click(panel, IDOK);
+    // Not by clicks: the popup may take the activation from the panel.
+    ::SendMessageA(::GetDlgItem(panel, IDC_SCREEN_CAPTURE), BM_SETCHECK, on, 0);
+    PressOk(panel);
     ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindow(panel); }));
   }
   // The popup has no caption: the program's only visible window without one.
   HWND WaitForPopup() { return program->WaitForWindow(""); }
+  // Presses OK as a click does; a posted BM_CLICK can miss a window that is
+  // not the active one.
+  static void PressOk(HWND dialog) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+  }
   static bool Hidden(HWND popup) {
     return VodariProcess::WaitUntil([&] { return !::IsWindowVisible(popup); });
   }
@@ -135,14 +141,14 @@ TEST_F(CaptureTest, IdleCapturesTimeOutKeepTheTextOnANonzeroNoticeAndShowNoLongT
 
   Script("text=Other\nnotice=1\n");
   WaitForNextCapture();
-  VodariProcess::Click(popup, IDOK);
+  PressOk(popup);
   ASSERT_TRUE(Hidden(popup));
   ASSERT_EQ(WaitForPopup(), popup);
   EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_WORD), "Hello");  // the previous text
 
   Script("text=" + std::string(256, 'a') + "\nnotice=0\n");
   WaitForNextCapture();
-  VodariProcess::Click(popup, IDOK);
+  PressOk(popup);
   ASSERT_TRUE(Hidden(popup));
   WaitForNextCapture();
   WaitForNextCapture();

@@ -4,7 +4,8 @@
 //   text=<the text BL_GetText32 hands back>
 //   notice=0 | 1 | late | never   the "BL_HASSTRING" notice after a start: at
 //                                 once with that wParam, 400 ms later with 0
-//                                 (after the program's time-out), or none
+//                                 (after the program's time-out; the full
+//                                 build only, whose ResetNHW32 stops it), or none
 //   start=<result of SetNHW32>    1 unless given
 // and appends every call with its arguments to "nhw32_calls.log" there. The
 // script is read again at every start, so a test can change it between
@@ -85,17 +86,15 @@ int WINAPI ResetNHW32() {
 }
 
 int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
-  if (code != 1000) {
-    Log("BL_SetFlag32 %d %lu %d %d", code,
-        static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y);
-    return 1;
-  }
-  // Where the probe window lies while we are told to start.
+  // With the start code, where the probe window lies while we are told.
   RECT strip = {};
-  ::GetWindowRect(window, &strip);
-  Log("BL_SetFlag32 %d %lu %d %d strip %ld %ld %ld %ld", code,
-      static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y, strip.left, strip.top,
-      strip.right, strip.bottom);
+  char where[80] = "";
+  if (code == 1000 && ::GetWindowRect(window, &strip))
+    std::snprintf(where, sizeof where, " strip %ld %ld %ld %ld", strip.left, strip.top, strip.right,
+                  strip.bottom);
+  Log("BL_SetFlag32 %d %lu %d %d%s", code,
+      static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y, where);
+  if (code != 1000) return 1;
   g_capture = ReadScript();
   g_probe = window;
   if (g_capture.notice == "0" || g_capture.notice == "1")
