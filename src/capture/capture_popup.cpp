@@ -27,9 +27,9 @@ CCapturePopup::CCapturePopup(HWND owner)
       searchTable([](const std::string& text) { win::ShowMessageBox(text); }) {}
 
 void CCapturePopup::ShowCapture(const std::string& word) {
-  // A book message box of the search runs a loop of its own, in which the
-  // next capture may end; that one waits for no search in the middle of
-  // another.
+  // A book's message box during a search runs a loop of its own, in which
+  // the next capture may end: that capture is dropped rather than search
+  // the table in the middle of this search.
   if (searching_) return;
   const bool existed = Handle() != nullptr;
   if (!existed && !CreateModeless(owner_)) return;
