@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "remote_memory.h"
@@ -11,6 +12,16 @@
 
 namespace nhw32 {
 namespace {
+
+// Most units of a plain edit read to reach the line under the pointer.
+constexpr std::size_t kMaxEditPrefixUnits = 1 << 17;
+
+// Layout of the memory used in a rich edit's program: the point asked, the
+// position answered, the text range record, then its text.
+constexpr std::size_t kRichPointAt = 0;
+constexpr std::size_t kRichPositionAt = sizeof(POINTL);
+constexpr std::size_t kRichRangeAt = 2 * sizeof(POINTL);
+constexpr std::size_t kRichTextAt = kRichRangeAt + sizeof(TEXTRANGEW);
 
 enum class EditKind { kNone, kEdit, kRichEdit };
 
@@ -44,10 +55,11 @@ class EditSource : public TextSource {
 
     LONG index = 0;
     LONG lineNumber = 0;
+    std::unique_ptr<RemoteMemory> memory;
     if (kind == EditKind::kEdit) {
       if (!PlainCharacterAt(window, client, deadline, index, lineNumber)) return ReadResult::kRead;
     } else {
-      std::unique_ptr<RemoteMemory> memory = pool_.Open(window, 2 * sizeof(POINTL));
+      memory = pool_.Open(window, kRichTextAt + (kMaxReadUnits + 1) * sizeof(wchar_t));
       // Without memory in the other program the rich edit cannot be asked
       // safely (it would take our coordinates for a pointer): leave it to
       // the other sources.
@@ -63,22 +75,59 @@ class EditSource : public TextSource {
     if (offset < 0 || offset >= lineLength || offset >= static_cast<LONG>(kMaxReadUnits - kMaxCaptureUnits))
       return ReadResult::kRead;
 
+    // The line up to well past the word: EM_GETLINE is not used, as it is
+    // not carried safely to another process everywhere.
     const std::size_t wanted =
         std::min<std::size_t>(static_cast<std::size_t>(lineLength), offset + kMaxCaptureUnits + 1);
-    std::vector<wchar_t> buffer(std::max<std::size_t>(wanted, 2) + 1, L'\0');
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(wanted);
-    LRESULT copied = 0;
-    if (!SendWithin(window, EM_GETLINE, lineNumber, reinterpret_cast<LPARAM>(buffer.data()), deadline, copied) ||
-        copied <= 0)
+    const bool read = kind == EditKind::kEdit
+                          ? PlainText(window, static_cast<std::size_t>(lineStart), wanted, deadline, line.text)
+                          : RichText(window, *memory, static_cast<LONG>(lineStart), wanted, deadline, line.text);
+    if (!read || line.text.size() <= static_cast<std::size_t>(offset)) {
+      line.text.clear();
       return ReadResult::kRead;
-    copied = std::min<LRESULT>(copied, static_cast<LRESULT>(wanted));
-    line.text.assign(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<std::size_t>(copied));
+    }
     line.index = static_cast<std::size_t>(offset);
     if (kind == EditKind::kEdit) line.locate = PlainLocator(window, static_cast<LONG>(lineStart), deadline);
     return ReadResult::kRead;
   }
 
  private:
+  // A plain edit's text from its start (WM_GETTEXT carries it to any
+  // process), cut to the line's part.
+  static bool PlainText(HWND window, std::size_t lineStart, std::size_t count, const Deadline& deadline,
+                        std::u16string& text) {
+    if (lineStart + count > kMaxEditPrefixUnits) return false;
+    std::vector<wchar_t> buffer(lineStart + count + 1, L'\0');
+    LRESULT copied = 0;
+    if (!SendWithin(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), deadline, copied))
+      return false;
+    buffer.back() = L'\0';
+    const std::size_t length = std::wcslen(buffer.data());
+    if (length <= lineStart) return false;
+    text.assign(reinterpret_cast<const char16_t*>(buffer.data()) + lineStart, std::min(count, length - lineStart));
+    return true;
+  }
+
+  // A rich edit's text range (EM_GETTEXTRANGE), asked through the memory
+  // in its program.
+  static bool RichText(HWND window, RemoteMemory& memory, LONG lineStart, std::size_t count,
+                       const Deadline& deadline, std::u16string& text) {
+    TEXTRANGEW range = {};
+    range.chrg = {lineStart, lineStart + static_cast<LONG>(count)};
+    range.lpstrText = reinterpret_cast<LPWSTR>(memory.Address(kRichTextAt));
+    LRESULT copied = 0;
+    if (!memory.Write(kRichRangeAt, &range, sizeof range)) return false;
+    if (!SendWithin(window, EM_GETTEXTRANGE, 0, memory.Address(kRichRangeAt), deadline, copied)) {
+      memory.MarkInUse();
+      return false;
+    }
+    if (copied <= 0) return false;
+    std::vector<wchar_t> buffer(std::min(static_cast<std::size_t>(copied), count), L'\0');
+    if (!memory.Read(kRichTextAt, buffer.data(), buffer.size() * sizeof(wchar_t))) return false;
+    text.assign(reinterpret_cast<const char16_t*>(buffer.data()), buffer.size());
+    return true;
+  }
+
   // EM_CHARFROMPOS gives the character boundary nearest the point; when
   // that lies right of the pointer, the pointer is on the character before.
   static bool PlainCharacterAt(HWND window, POINT client, const Deadline& deadline, LONG& index, LONG& lineNumber) {
@@ -101,8 +150,8 @@ class EditSource : public TextSource {
                               LONG& index, LONG& lineNumber) {
     const POINTL point = {client.x, client.y};
     LRESULT result = 0;
-    if (!memory.Write(0, &point, sizeof point)) return false;
-    if (!SendWithin(window, EM_CHARFROMPOS, 0, memory.Address(), deadline, result)) {
+    if (!memory.Write(kRichPointAt, &point, sizeof point)) return false;
+    if (!SendWithin(window, EM_CHARFROMPOS, 0, memory.Address(kRichPointAt), deadline, result)) {
       memory.MarkInUse();
       return false;
     }
@@ -114,11 +163,11 @@ class EditSource : public TextSource {
     if (!SendWithin(window, EM_LINEINDEX, lineNumber, 0, deadline, lineStart)) return false;
     if (index > lineStart) {
       POINTL position = {};
-      if (!SendWithin(window, EM_POSFROMCHAR, memory.Address(sizeof(POINTL)), index, deadline, result)) {
+      if (!SendWithin(window, EM_POSFROMCHAR, memory.Address(kRichPositionAt), index, deadline, result)) {
         memory.MarkInUse();
         return true;
       }
-      if (memory.Read(sizeof(POINTL), &position, sizeof position) && position.x > client.x) --index;
+      if (memory.Read(kRichPositionAt, &position, sizeof position) && position.x > client.x) --index;
     }
     return true;
   }
