@@ -61,9 +61,14 @@ class AccessibleSource : public TextSource {
       return ReadResult::kNotMine;
     VARIANT role;
     ::VariantInit(&role);
-    const bool known = SUCCEEDED(object->get_accRole(child, &role)) && role.vt == VT_I4 && ShowsItsText(role.lVal);
-    const LONG roleId = role.vt == VT_I4 ? role.lVal : 0;
+    const bool hasRole = SUCCEEDED(object->get_accRole(child, &role)) && role.vt == VT_I4;
+    const LONG roleId = hasRole ? role.lVal : 0;
     ::VariantClear(&role);
+    // The client area of a child window without an object of its own (a
+    // custom label) is named by its window text, which is usually what it
+    // draws; a top-level window's client is named by its title, which is not.
+    const bool plainChild = roleId == ROLE_SYSTEM_CLIENT && (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+    const bool known = hasRole && (ShowsItsText(roleId) || plainChild);
     if (!known || deadline.Passed()) {
       ::VariantClear(&child);
       return ReadResult::kNotMine;
@@ -81,8 +86,11 @@ class AccessibleSource : public TextSource {
     const ControlFont font(window, deadline);
     const MeasureText measure = font.Measure(text);
     const std::vector<TextLine> lines = WrapLines(text, 0, measure);
-    const std::size_t row = std::min<std::size_t>(
-        static_cast<std::size_t>(std::max<LONG>(screenPoint.y - top, 0) / font.LineHeight()), lines.size() - 1);
+    std::size_t row = static_cast<std::size_t>(std::max<LONG>(screenPoint.y - top, 0) / font.LineHeight());
+    // Only a window's own text rows, from its top, are its text; an object's
+    // rows may sit lower in it (centred), so the last row stands for them.
+    if (row >= lines.size() && plainChild) return ReadResult::kRead;
+    row = std::min(row, lines.size() - 1);
     const TextLine& hit = lines[row];
     const LONG textLeft = left + TextInset(roleId);
     const std::size_t index = CharacterAtOffset(hit, screenPoint.x - textLeft, measure);

@@ -47,9 +47,8 @@ std::vector<std::unique_ptr<TextSource>> MakeSources() {
 
 // Reads the text to hand back for a point: nothing when the window under it
 // hangs, else the first source that knows the window.
-void ReadAt(const std::vector<std::unique_ptr<TextSource>>& sources, POINT point, std::u16string& text,
-            RECT& area) {
-  const Deadline deadline(kCaptureBudgetMs);
+void ReadAt(const std::vector<std::unique_ptr<TextSource>>& sources, POINT point, const Deadline& deadline,
+            std::u16string& text, RECT& area) {
   HWND window = WindowUnderPoint(point);
   LRESULT ignored = 0;
   if (!window || !SendWithin(window, WM_NULL, 0, 0, deadline, ignored)) return;
@@ -134,7 +133,7 @@ void CaptureService::Run() {
       RECT area = {};
       try {
         std::u16string text;
-        ReadAt(sources, request.point, text, area);
+        ReadAt(sources, request.point, Deadline(request.startTick, kCaptureBudgetMs), text, area);
         gbk = ToGbk(text);
       } catch (...) {
         gbk.clear();  // out of memory: an empty text, and the program goes on
@@ -158,7 +157,7 @@ void CaptureService::Deliver(unsigned generation, std::string text, const RECT& 
 void CaptureService::Begin(HWND notify, POINT screenPoint) {
   {
     Lock lock(lock_);
-    request_ = {request_.generation + 1, notify, screenPoint};
+    request_ = {request_.generation + 1, notify, screenPoint, ::GetTickCount()};
     requested_ = true;
     active_ = true;
     text_.clear();

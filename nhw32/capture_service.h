@@ -39,6 +39,7 @@ class CaptureService {
     unsigned generation = 0;
     HWND notify = nullptr;
     POINT point = {};
+    DWORD startTick = 0;  // when the program asked; the time budget runs from here
   };
 
   CaptureService();

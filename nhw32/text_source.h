@@ -17,7 +17,8 @@ namespace nhw32 {
 // from here, so a capture never outlasts its budget by more than one call.
 class Deadline {
  public:
-  explicit Deadline(DWORD budgetMs) : end_(::GetTickCount() + budgetMs) {}
+  // `budgetMs` from `startTick` (a GetTickCount value).
+  Deadline(DWORD startTick, DWORD budgetMs) : end_(startTick + budgetMs) {}
   DWORD Remaining() const {
     const DWORD now = ::GetTickCount();
     return static_cast<LONG>(end_ - now) > 0 ? end_ - now : 0;

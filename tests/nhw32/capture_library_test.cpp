@@ -152,6 +152,7 @@ TEST_F(CaptureLibraryTest, ReadsTheWordUnderThePointerInEachKindOfControl) {
   const std::map<std::string, std::string> expected = {
       {"edit", "bravo"},      {"edit-second-line", "delta-echo"}, {"rich", "hotel india"},
       {"static", "lima mike"}, {"list", "quebec"},                 {"button", "sierra"},
+      {"two-rows", "victor"},  {"accessible", "xray yankee"},
   };
   for (const auto& [name, text] : expected) EXPECT_EQ(CaptureAt(name), text) << name;
 }
@@ -167,6 +168,27 @@ TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
 TEST_F(CaptureLibraryTest, NothingUnderThePointerStillGivesANoticeAndAnEmptyText) {
   EXPECT_EQ(CaptureAt("edit"), "bravo");
   EXPECT_EQ(CaptureAt("blank"), "");
+}
+
+TEST_F(CaptureLibraryTest, AHungProgramGivesAnEmptyTextInTime) {
+  ::PostMessageW(::FindWindowW(L"CaptureTargetHang", nullptr), WM_APP, 0, 0);
+  ::Sleep(100);
+  const DWORD start = ::GetTickCount();
+  EXPECT_EQ(CaptureAt("hang"), "");
+  EXPECT_LT(::GetTickCount() - start, 500u);
+  ::Sleep(1500);
+  EXPECT_EQ(CaptureAt("hang"), "zulu hang");
+}
+
+TEST_F(CaptureLibraryTest, ResetForgetsTheText) {
+  ASSERT_EQ(CaptureAt("edit"), "bravo");
+  Entry<PlainFn>(library_, "ResetNHW32")();
+  char text[8] = "x";
+  RECT area = {1, 2, 3, 4};
+  getText_(text, sizeof text, &area);
+  EXPECT_STREQ(text, "");
+  EXPECT_TRUE(::IsRectEmpty(&area) && area.left == 0 && area.top == 0);
+  ASSERT_EQ(Entry<PlainFn>(library_, "SetNHW32")(), 1);
 }
 
 TEST_F(CaptureLibraryTest, GivesTheWordsRectangleAroundThePointer) {

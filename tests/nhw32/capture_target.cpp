@@ -67,6 +67,43 @@ POINT TextMiddle(const std::wstring& before, const std::wstring& word, int left,
   return {left + TextWidth(before) + TextWidth(word) / 2, top + LineHeight() / 2};
 }
 
+// Draws the owner-drawn static's text as a plain static would, from two
+// pixels in; only accessibility tells its text.
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    wchar_t text[64] = {};
+    ::GetWindowTextW(item->hwndItem, text, 64);
+    HGDIOBJ old = ::SelectObject(item->hDC, g_font);
+    ::TextOutW(item->hDC, item->rcItem.left + 2, item->rcItem.top, text, static_cast<int>(wcslen(text)));
+    ::SelectObject(item->hDC, old);
+    return TRUE;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A window on a thread of its own that stops answering for 1.5 s when sent
+// WM_APP, standing for a hung program.
+LRESULT CALLBACK HangProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) {
+    ::Sleep(1500);
+    return 0;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND g_hangEdit = nullptr;
+
+DWORD WINAPI HangThread(void* ready) {
+  HWND hang = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTargetHang", L"", WS_POPUP | WS_VISIBLE, 20, 460, 300, 40,
+                                nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  g_hangEdit = Child(hang, L"Edit", L"zulu hang", 0, 5, 5, 280, 24);
+  ::SetEvent(ready);
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -77,10 +114,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   g_font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 
   WNDCLASSW cls = {};
-  cls.lpfnWndProc = ::DefWindowProcW;
+  cls.lpfnWndProc = MainProc;
   cls.hInstance = instance;
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   cls.lpszClassName = L"CaptureTarget";
+  ::RegisterClassW(&cls);
+  cls.lpfnWndProc = HangProc;
+  cls.lpszClassName = L"CaptureTargetHang";
   ::RegisterClassW(&cls);
   HWND main = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTarget", L"Capture target", WS_POPUP | WS_VISIBLE, 20, 20,
                                 600, 420, nullptr, nullptr, instance, nullptr);
@@ -94,7 +134,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"november oscar"));
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"papa quebec"));
   HWND button = Child(main, L"Button", L"romeo sierra", BS_PUSHBUTTON, 300, 140, 200, 30);
+  HWND twoRows = Child(main, L"Static", L"first row\r\nsecond victor", SS_LEFT, 10, 260, 280, 40);
+  HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
+  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ::CloseHandle(::CreateThread(nullptr, 0, HangThread, ready, 0, nullptr));
+  ::WaitForSingleObject(ready, 10000);
 
   FILE* out = _wfopen(argv[1], L"w");
   if (!out) return 3;
@@ -110,6 +155,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ::GetClientRect(button, &face);
   const int buttonLeft = (face.right - TextWidth(L"romeo sierra")) / 2;
   Report(out, "button", button, TextMiddle(L"romeo ", L"sierra", buttonLeft, face.bottom / 2 - LineHeight() / 2));
+  Report(out, "two-rows", twoRows, TextMiddle(L"second ", L"victor", 0, LineHeight()));
+  Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
+  Report(out, "hang", g_hangEdit, TextMiddle(L"", L"zulu", 1, 1));
   Report(out, "blank", main, POINT{400, 350});
   std::fclose(out);
 
