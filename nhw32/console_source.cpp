@@ -1,5 +1,8 @@
 // Console windows: the screen-buffer row under the pointer, read by joining
 // the console for a moment.
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -14,10 +17,13 @@ namespace {
 class JoinedConsole {
  public:
   explicit JoinedConsole(DWORD processId) {
-    joined_ = ::AttachConsole(processId) != FALSE;
-    if (!joined_) return;
     // While joined, a Ctrl+C typed in that console must not end our program.
     ::SetConsoleCtrlHandler(nullptr, TRUE);
+    joined_ = ::AttachConsole(processId) != FALSE;
+    if (!joined_) {
+      ::SetConsoleCtrlHandler(nullptr, FALSE);
+      return;
+    }
     output_ = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   }
@@ -41,14 +47,20 @@ class JoinedConsole {
 // Widest console row read.
 constexpr SHORT kMaxRowCells = 1024;
 
+// Most processes looked at for one that uses a console window.
+constexpr int kMaxProcesses = 1024;
+
+bool IsConsoleWindow(HWND window) {
+  const std::wstring name = ClassNameOf(window);
+  return SameName(name, L"ConsoleWindowClass") || SameName(name, L"WineConsoleClass");
+}
+
 class ConsoleSource : public TextSource {
  public:
-  ReadResult Read(HWND window, POINT screenPoint, const Deadline&, CapturedLine& line) override {
-    if (!SameName(ClassNameOf(window), L"ConsoleWindowClass")) return ReadResult::kNotMine;
-    // A program with a console of its own cannot join another one.
-    if (::GetConsoleWindow()) return ReadResult::kNotMine;
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
+  ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline, CapturedLine& line) override {
+    if (!IsConsoleWindow(window)) return ReadResult::kNotMine;
+    const DWORD processId = ConsoleUser(window, deadline);
+    if (!processId) return ReadResult::kNotMine;
     const JoinedConsole console(processId);
     CONSOLE_SCREEN_BUFFER_INFO info = {};
     RECT area;
@@ -85,6 +97,50 @@ class ConsoleSource : public TextSource {
     };
     return ReadResult::kRead;
   }
+
+ private:
+  // A process that uses the console shown in `window`. The system names
+  // one as the window's owner; where the window belongs to the console host
+  // instead (Wine), the processes are asked in turn, and the answer kept.
+  DWORD ConsoleUser(HWND window, const Deadline& deadline) {
+    if (window == knownWindow_ && Uses(knownUser_, window)) return knownUser_;
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    DWORD user = Uses(owner, window) ? owner : 0;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (!user && snapshot != INVALID_HANDLE_VALUE) {
+      PROCESSENTRY32W entry = {};
+      entry.dwSize = sizeof entry;
+      BOOL more = ::Process32FirstW(snapshot, &entry);
+      for (int seen = 0; more && seen < kMaxProcesses && !deadline.Passed() && !HasOwnConsole(); ++seen) {
+        if (entry.th32ProcessID != ::GetCurrentProcessId() && Uses(entry.th32ProcessID, window)) {
+          user = entry.th32ProcessID;
+          break;
+        }
+        more = ::Process32NextW(snapshot, &entry);
+      }
+    }
+    if (snapshot != INVALID_HANDLE_VALUE) ::CloseHandle(snapshot);
+    knownWindow_ = window;
+    knownUser_ = user;
+    return user;
+  }
+
+  // A program with a console of its own cannot join another one.
+  static bool HasOwnConsole() { return ::GetLastError() == ERROR_ACCESS_DENIED; }
+
+  // Leaves the last error ERROR_ACCESS_DENIED when this program has a
+  // console of its own.
+  static bool Uses(DWORD processId, HWND window) {
+    ::SetLastError(0);
+    if (!processId || !::AttachConsole(processId)) return false;
+    const bool same = ::GetConsoleWindow() == window;
+    ::FreeConsole();
+    return same;
+  }
+
+  HWND knownWindow_ = nullptr;
+  DWORD knownUser_ = 0;
 };
 
 }  // namespace

@@ -10,11 +10,14 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
 std::string g_libraryPath;
 std::string g_targetPath;
+std::string g_consolePath;
+bool g_outputToConsole = false;
 
 // A Unix path as the build system knows it; Wine shows / as drive Z:.
 std::string WindowsPath(std::string path) {
@@ -50,24 +53,8 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class CaptureLibraryTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    char folder[MAX_PATH], file[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    ::GetTempFileNameA(folder, "cap", 0, file);
-    positionsFile_ = file;
-    std::string commandLine = "\"" + g_targetPath + "\" \"" + positionsFile_ + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(::CreateProcessA(g_targetPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                 nullptr, &startup, &info));
-    ::CloseHandle(info.hThread);
-    target_ = info.hProcess;
-    ::WaitForInputIdle(target_, 10000);
-    for (int tries = 0; tries < 200 && !positions_.count("blank"); ++tries) {
-      ::Sleep(50);
-      ReadPositions();
-    }
-    ASSERT_TRUE(positions_.count("blank")) << "the target program wrote no positions";
+    StartTarget(g_targetPath, 0, "blank");
+    StartTarget(g_consolePath, CREATE_NEW_CONSOLE, "console");
 
     library_ = ::LoadLibraryA(g_libraryPath.c_str());
     ASSERT_NE(library_, nullptr) << g_libraryPath;
@@ -95,19 +82,38 @@ class CaptureLibraryTest : public ::testing::Test {
       ::FreeLibrary(library_);
     }
     if (probe_) ::DestroyWindow(probe_);
-    if (target_) {
-      ::TerminateProcess(target_, 0);
-      ::WaitForSingleObject(target_, 5000);
-      ::CloseHandle(target_);
+    for (Target& target : targets_) {
+      ::TerminateProcess(target.process, 0);
+      ::WaitForSingleObject(target.process, 5000);
+      ::CloseHandle(target.process);
+      ::DeleteFileA(target.positionsFile.c_str());
     }
-    ::DeleteFileA(positionsFile_.c_str());
+    targets_.clear();
   }
 
-  static void ReadPositions() {
-    std::ifstream in(positionsFile_);
-    std::string name;
-    POINT point;
-    while (in >> name >> point.x >> point.y) positions_[name] = point;
+  // Starts a target program and reads the positions it writes, up to the
+  // line named `last`.
+  static void StartTarget(const std::string& path, DWORD flags, const std::string& last) {
+    char folder[MAX_PATH], file[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    ::GetTempFileNameA(folder, "cap", 0, file);
+    std::string commandLine = "\"" + path + "\" \"" + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr,
+                                 &startup, &info))
+        << path;
+    ::CloseHandle(info.hThread);
+    targets_.push_back({info.hProcess, file});
+    for (int tries = 0; tries < 200 && !positions_.count(last); ++tries) {
+      ::Sleep(50);
+      std::ifstream in(file);
+      std::string name;
+      POINT point;
+      while (in >> name >> point.x >> point.y) positions_[name] = point;
+    }
+    ASSERT_TRUE(positions_.count(last)) << path << " wrote no positions";
   }
 
   // Captures at the named word the way the program does; the text, or
@@ -139,9 +145,12 @@ class CaptureLibraryTest : public ::testing::Test {
     return text;
   }
 
-  static inline std::string positionsFile_;
+  struct Target {
+    HANDLE process;
+    std::string positionsFile;
+  };
+  static inline std::vector<Target> targets_;
   static inline std::map<std::string, POINT> positions_;
-  static inline HANDLE target_ = nullptr;
   static inline HMODULE library_ = nullptr;
   static inline HWND probe_ = nullptr;
   static inline SetFlagFn setFlag_ = nullptr;
@@ -159,6 +168,11 @@ TEST_F(CaptureLibraryTest, ReadsTheWordUnderThePointerInEachKindOfControl) {
 
 TEST_F(CaptureLibraryTest, LooksThroughTheProbeStrip) {
   EXPECT_EQ(CaptureAt("static", nullptr, true), "lima mike");
+}
+
+TEST_F(CaptureLibraryTest, ReadsTheConsoleRowUnderThePointer) {
+  if (g_outputToConsole) GTEST_SKIP() << "needs the output redirected, so that the test can leave its console";
+  EXPECT_EQ(CaptureAt("console"), "mode echo words");
 }
 
 TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
@@ -216,10 +230,17 @@ TEST_F(CaptureLibraryTest, NeverWritesPastTheGivenSize) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // Like the program, the library's user needs no console of its own, and
+  // one would keep the library from joining the console under test. When
+  // the output goes to a console, the console test is skipped instead.
+  DWORD mode = 0;
+  g_outputToConsole = ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != FALSE;
+  if (!g_outputToConsole) ::FreeConsole();
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument.rfind("--nhw32=", 0) == 0) g_libraryPath = WindowsPath(argument.substr(8));
     if (argument.rfind("--target=", 0) == 0) g_targetPath = WindowsPath(argument.substr(9));
+    if (argument.rfind("--console=", 0) == 0) g_consolePath = WindowsPath(argument.substr(10));
   }
   return RUN_ALL_TESTS();
 }
