@@ -87,8 +87,8 @@ class AccessibleSource : public TextSource {
     const MeasureText measure = font.Measure(text);
     const std::vector<TextLine> lines = WrapLines(text, 0, measure);
     std::size_t row = static_cast<std::size_t>(std::max<LONG>(screenPoint.y - top, 0) / font.LineHeight());
-    // Only a window's own text rows, from its top, are its text; an object's
-    // rows may sit lower in it (centred), so the last row stands for them.
+    // A plain child draws its text from its top: below the text is nothing.
+    // An object may centre its text, so below its rows counts as the last.
     if (row >= lines.size() && plainChild) return ReadResult::kRead;
     row = std::min(row, lines.size() - 1);
     const TextLine& hit = lines[row];

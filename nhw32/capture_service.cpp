@@ -151,7 +151,7 @@ void CaptureService::Deliver(unsigned generation, std::string text, const RECT& 
   active_ = false;
   text_.swap(text);
   area_ = area;
-  ::PostMessageW(request_.notify, hasStringMessage_, 0, 0);
+  if (request_.notify) ::PostMessageW(request_.notify, hasStringMessage_, 0, 0);
 }
 
 void CaptureService::Begin(HWND notify, POINT screenPoint) {

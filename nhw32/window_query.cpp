@@ -95,13 +95,10 @@ ControlFont::ControlFont(HWND window, const Deadline& deadline) {
   if (SendWithin(window, WM_GETFONT, 0, 0, deadline, font) && font)
     previous_ = ::SelectObject(dc_, reinterpret_cast<HFONT>(font));
   if (!previous_) {
-    // The control draws with the system font when it has none, and another
-    // program's font may not be usable from here: use the message font.
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      ownFont_ = ::CreateFontIndirectW(&metrics.lfMessageFont);
-    previous_ = ::SelectObject(dc_, ownFont_ ? static_cast<HGDIOBJ>(ownFont_) : ::GetStockObject(DEFAULT_GUI_FONT));
+    // A control without a font draws with the system font. Another
+    // program's font cannot be used from here: most such controls sit in
+    // dialogs, which draw with the dialog font.
+    previous_ = ::SelectObject(dc_, ::GetStockObject(font ? DEFAULT_GUI_FONT : SYSTEM_FONT));
   }
   TEXTMETRICW metrics = {};
   if (::GetTextMetricsW(dc_, &metrics) && metrics.tmHeight > 0) lineHeight_ = metrics.tmHeight;
@@ -112,7 +109,6 @@ ControlFont::~ControlFont() {
     if (previous_) ::SelectObject(dc_, previous_);
     ::DeleteDC(dc_);
   }
-  if (ownFont_) ::DeleteObject(ownFont_);
 }
 
 int ControlFont::Width(const std::u16string& text, std::size_t begin, std::size_t end) const {

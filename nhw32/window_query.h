@@ -32,9 +32,9 @@ HWND WindowUnderPoint(POINT screenPoint);
 // The window's text by WM_GETTEXT, at most kMaxReadUnits units.
 bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text);
 
-// A screen device context with the window's font (WM_GETFONT) selected, or
-// the system's message font when that font cannot be used here; measures
-// text as the control draws it.
+// A memory device context with the window's font (WM_GETFONT) selected, or
+// the nearest stock font when that font cannot be used here; measures text
+// as the control draws it.
 class ControlFont {
  public:
   ControlFont(HWND window, const Deadline& deadline);
@@ -50,7 +50,6 @@ class ControlFont {
 
  private:
   HDC dc_ = nullptr;
-  HFONT ownFont_ = nullptr;
   HGDIOBJ previous_ = nullptr;
   int lineHeight_ = 16;
 };
