@@ -65,6 +65,15 @@ std::size_t GbkFittingLength(const std::string& gbk, std::size_t capacity) {
   return length;
 }
 
+std::u16string WithoutMnemonics(const std::u16string& text) {
+  std::u16string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && ++i == text.size()) break;
+    shown += text[i];
+  }
+  return shown;
+}
+
 std::vector<TextLine> WrapLines(const std::u16string& text, int width, const MeasureText& measure) {
   std::vector<TextLine> lines;
   std::size_t pos = 0;

@@ -45,6 +45,10 @@ std::u16string CaptureTextAt(const std::u16string& text, std::size_t index,
 // buffer of `capacity` bytes, cut so that no double-byte character is split.
 std::size_t GbkFittingLength(const std::string& gbk, std::size_t capacity);
 
+// A control's text as it is drawn when '&' marks mnemonics: a single '&'
+// is not drawn (it underlines the next character), "&&" draws one '&'.
+std::u16string WithoutMnemonics(const std::u16string& text);
+
 // Laying out a control's text the way the system draws it, to tell which
 // character lies under the pointer. `measure` gives the width in pixels of
 // text[begin, end) drawn with the control's font.

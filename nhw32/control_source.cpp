@@ -20,17 +20,6 @@ struct Layout {
   int inset = 0;  // pixels left free on the left (a check box) or on both sides
 };
 
-// Without SS_NOPREFIX / BS_... a single '&' marks a mnemonic and is not
-// drawn, and "&&" draws one '&'.
-std::u16string WithoutMnemonics(const std::u16string& text) {
-  std::u16string shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'&' && ++i == text.size()) break;
-    shown += text[i];
-  }
-  return shown;
-}
-
 int AlignOffset(Align align, int room, int width) {
   switch (align) {
     case Align::kCenter: return (room - width) / 2;

@@ -64,6 +64,12 @@ TEST(CaptureWords, GbkTextIsCutAtACharacterBoundary) {
   EXPECT_EQ(GbkFittingLength("a\x81", 10), 2u);  // a lone lead byte at the end counts as one
 }
 
+TEST(CaptureWords, MnemonicMarksAreNotDrawn) {
+  const std::vector<std::pair<std::u16string, std::u16string>> cases = {
+      {u"&Open file", u"Open file"}, {u"Save && quit", u"Save & quit"}, {u"a&&&b", u"a&b"}, {u"end&", u"end"}};
+  for (const auto& [text, shown] : cases) EXPECT_EQ(WithoutMnemonics(text), shown);
+}
+
 // Every unit is 10 pixels wide.
 int FixedWidth(std::size_t begin, std::size_t end) { return static_cast<int>(end - begin) * 10; }
 
