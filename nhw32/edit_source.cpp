@@ -1,5 +1,5 @@
 // Edit and rich edit controls of any program: the character under the
-// pointer (EM_CHARFROMPOS), then its line (EM_GETLINE).
+// pointer (EM_CHARFROMPOS), then its line's text.
 #include <richedit.h>
 
 #include <algorithm>
@@ -22,6 +22,7 @@ constexpr std::size_t kRichPointAt = 0;
 constexpr std::size_t kRichPositionAt = sizeof(POINTL);
 constexpr std::size_t kRichRangeAt = 2 * sizeof(POINTL);
 constexpr std::size_t kRichTextAt = kRichRangeAt + sizeof(TEXTRANGEW);
+constexpr std::size_t kRichMemorySize = kRichTextAt + (kMaxReadUnits + 1) * sizeof(wchar_t);
 
 enum class EditKind { kNone, kEdit, kRichEdit };
 
@@ -35,13 +36,125 @@ EditKind KindOf(HWND window) {
   return EditKind::kNone;
 }
 
-// Horizontal client position of a character of a plain edit; false past the
-// end of the text.
-bool EditCharacterX(HWND window, LONG index, const Deadline& deadline, POINT& position) {
-  LRESULT packed = 0;
-  if (!SendWithin(window, EM_POSFROMCHAR, index, 0, deadline, packed) || packed == -1) return false;
-  position = {static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
-  return true;
+// One edit or rich edit being asked. A rich edit takes EM_CHARFROMPOS,
+// EM_POSFROMCHAR and EM_GETTEXTRANGE through pointers, which must point
+// into its own program: `memory` lies there. (EM_GETLINE is not used: it
+// is not carried safely to another process everywhere.)
+class EditControl {
+ public:
+  EditControl(HWND window, RemoteMemory* memory, const Deadline& deadline)
+      : window_(window), memory_(memory), deadline_(deadline) {}
+
+  // The character boundary nearest a client point.
+  bool CharacterNear(POINT client, LONG& index) const {
+    LRESULT result = 0;
+    if (memory_) {
+      const POINTL point = {client.x, client.y};
+      if (!memory_->Write(kRichPointAt, &point, sizeof point) || !Send(EM_CHARFROMPOS, 0, memory_->Address(kRichPointAt), result))
+        return false;
+      index = static_cast<LONG>(result);
+      return index >= 0;
+    }
+    if (!Send(EM_CHARFROMPOS, 0, MAKELPARAM(client.x, client.y), result) || result == -1) return false;
+    // The low word is the index modulo 65536; its line's start gives the rest.
+    LONG lineStart = 0;
+    if (!LineStart(HIWORD(result), lineStart)) return false;
+    index = lineStart + ((LOWORD(result) - (lineStart & 0xFFFF)) & 0xFFFF);
+    return true;
+  }
+
+  // Client position of a character's top left; false past the end.
+  bool Position(LONG index, POINT& position) const {
+    LRESULT result = 0;
+    if (memory_) {
+      POINTL answer = {};
+      if (!Send(EM_POSFROMCHAR, memory_->Address(kRichPositionAt), index, result) ||
+          !memory_->Read(kRichPositionAt, &answer, sizeof answer))
+        return false;
+      position = {answer.x, answer.y};
+      return true;
+    }
+    if (!Send(EM_POSFROMCHAR, index, 0, result) || result == -1) return false;
+    position = {static_cast<short>(LOWORD(result)), static_cast<short>(HIWORD(result))};
+    return true;
+  }
+
+  bool LineOf(LONG index, LONG& line) const { return Ask(EM_LINEFROMCHAR, index, line); }
+  bool LineStart(LONG line, LONG& start) const { return Ask(EM_LINEINDEX, line, start) && start >= 0; }
+  bool LineLength(LONG start, LONG& length) const { return Ask(EM_LINELENGTH, start, length); }
+
+  // Height of a line whose first character lies at `top`: the distance to
+  // the next or previous line, else the font's.
+  LONG LineHeight(LONG line, LONG top) const {
+    LONG start = 0;
+    POINT other = {};
+    if (LineStart(line + 1, start) && Position(start, other) && other.y > top) return other.y - top;
+    if (line > 0 && LineStart(line - 1, start) && Position(start, other) && other.y < top) return top - other.y;
+    return ControlFont(window_, deadline_).LineHeight();
+  }
+
+  // `count` units of text from `start`.
+  bool Text(LONG start, std::size_t count, std::u16string& text) const {
+    std::vector<wchar_t> buffer;
+    LRESULT copied = 0;
+    if (memory_) {
+      TEXTRANGEW range = {};
+      range.chrg = {start, start + static_cast<LONG>(count)};
+      range.lpstrText = reinterpret_cast<LPWSTR>(memory_->Address(kRichTextAt));
+      if (!memory_->Write(kRichRangeAt, &range, sizeof range) ||
+          !Send(EM_GETTEXTRANGE, 0, memory_->Address(kRichRangeAt), copied) || copied <= 0)
+        return false;
+      buffer.resize(std::min(static_cast<std::size_t>(copied), count));
+      if (!memory_->Read(kRichTextAt, buffer.data(), buffer.size() * sizeof(wchar_t))) return false;
+      text.assign(reinterpret_cast<const char16_t*>(buffer.data()), buffer.size());
+      return true;
+    }
+    // A plain edit's text from its beginning: WM_GETTEXT reaches any process.
+    const std::size_t from = static_cast<std::size_t>(start);
+    if (from + count > kMaxEditPrefixUnits) return false;
+    buffer.assign(from + count + 1, L'\0');
+    if (!Send(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), copied)) return false;
+    buffer.back() = L'\0';
+    const std::size_t length = std::wcslen(buffer.data());
+    if (length <= from) return false;
+    text.assign(reinterpret_cast<const char16_t*>(buffer.data()) + from, std::min(count, length - from));
+    return true;
+  }
+
+ private:
+  // A message that points into the other program and goes unanswered may
+  // still be handled later: its memory then stays until it is safe to free.
+  bool Send(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    if (SendWithin(window_, message, wParam, lParam, deadline_, result)) return true;
+    if (memory_) memory_->MarkInUse();
+    return false;
+  }
+  bool Ask(UINT message, LONG argument, LONG& answer) const {
+    LRESULT result = 0;
+    if (!Send(message, static_cast<WPARAM>(argument), 0, result)) return false;
+    answer = static_cast<LONG>(result);
+    return true;
+  }
+
+  HWND window_;
+  RemoteMemory* memory_;
+  const Deadline& deadline_;
+};
+
+// The screen rectangle of text[word] of the line starting at `lineStart`.
+RECT WordRectangle(HWND window, const EditControl& edit, LONG lineStart, const WordSpan& word, LONG height) {
+  RECT rect = {};
+  POINT first, last;
+  if (!edit.Position(lineStart + static_cast<LONG>(word.begin), first)) return rect;
+  if (!edit.Position(lineStart + static_cast<LONG>(word.end), last) || last.y != first.y) {
+    // The word ends the text or its line: one average character more.
+    if (!edit.Position(lineStart + static_cast<LONG>(word.end) - 1, last)) last = first;
+    const LONG count = static_cast<LONG>(word.end - word.begin);
+    last.x += count > 1 ? (last.x - first.x) / (count - 1) : height / 2;
+  }
+  rect = {first.x, first.y, last.x, first.y + height};
+  ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
 }
 
 class EditSource : public TextSource {
@@ -50,146 +163,50 @@ class EditSource : public TextSource {
     pool_.ReleaseAnswered();
     const EditKind kind = KindOf(window);
     if (kind == EditKind::kNone) return ReadResult::kNotMine;
+    std::unique_ptr<RemoteMemory> memory;
+    if (kind == EditKind::kRichEdit) {
+      memory = pool_.Open(window, kRichMemorySize);
+      // Without memory in its program a rich edit cannot be asked safely
+      // (it would take our coordinates for a pointer): leave it to the
+      // other sources.
+      if (!memory) return ReadResult::kNotMine;
+    }
+    const EditControl edit(window, memory.get(), deadline);
     POINT client = screenPoint;
     ::ScreenToClient(window, &client);
 
-    LONG index = 0;
-    LONG lineNumber = 0;
-    std::unique_ptr<RemoteMemory> memory;
-    if (kind == EditKind::kEdit) {
-      if (!PlainCharacterAt(window, client, deadline, index, lineNumber)) return ReadResult::kRead;
-    } else {
-      memory = pool_.Open(window, kRichTextAt + (kMaxReadUnits + 1) * sizeof(wchar_t));
-      // Without memory in the other program the rich edit cannot be asked
-      // safely (it would take our coordinates for a pointer): leave it to
-      // the other sources.
-      if (!memory) return ReadResult::kNotMine;
-      if (!RichCharacterAt(window, *memory, client, deadline, index, lineNumber)) return ReadResult::kRead;
-    }
-
-    LRESULT lineStart = 0, lineLength = 0;
-    if (!SendWithin(window, EM_LINEINDEX, lineNumber, 0, deadline, lineStart) || lineStart < 0 ||
-        !SendWithin(window, EM_LINELENGTH, lineStart, 0, deadline, lineLength))
+    LONG index = 0, lineNumber = 0, lineStart = 0, lineLength = 0;
+    if (!edit.CharacterNear(client, index) || !edit.LineOf(index, lineNumber) ||
+        !edit.LineStart(lineNumber, lineStart) || !edit.LineLength(lineStart, lineLength))
       return ReadResult::kRead;
-    const LONG offset = index - static_cast<LONG>(lineStart);
+    // The nearest boundary may lie right of the pointer: the pointer is then
+    // on the character before it.
+    POINT here = {}, next = {};
+    if (index > lineStart && edit.Position(index, here) && here.x > client.x) --index;
+    // Past the end of the text, right of its line, or above or below it,
+    // the pointer is on no character.
+    if (!edit.Position(index, here) ||
+        (edit.Position(index + 1, next) && next.y == here.y && client.x >= next.x))
+      return ReadResult::kRead;
+    const LONG height = edit.LineHeight(lineNumber, here.y);
+    if (client.y < here.y || client.y >= here.y + height) return ReadResult::kRead;
+
+    const LONG offset = index - lineStart;
     if (offset < 0 || offset >= lineLength || offset >= static_cast<LONG>(kMaxReadUnits - kMaxCaptureUnits))
       return ReadResult::kRead;
-
-    // The line up to well past the word: EM_GETLINE is not used, as it is
-    // not carried safely to another process everywhere.
     const std::size_t wanted =
         std::min<std::size_t>(static_cast<std::size_t>(lineLength), offset + kMaxCaptureUnits + 1);
-    const bool read = kind == EditKind::kEdit
-                          ? PlainText(window, static_cast<std::size_t>(lineStart), wanted, deadline, line.text)
-                          : RichText(window, *memory, static_cast<LONG>(lineStart), wanted, deadline, line.text);
-    if (!read || line.text.size() <= static_cast<std::size_t>(offset)) {
+    if (!edit.Text(lineStart, wanted, line.text) || line.text.size() <= static_cast<std::size_t>(offset)) {
       line.text.clear();
       return ReadResult::kRead;
     }
     line.index = static_cast<std::size_t>(offset);
-    if (kind == EditKind::kEdit) line.locate = PlainLocator(window, static_cast<LONG>(lineStart), deadline);
+    const RECT area = WordRectangle(window, edit, lineStart, FindWordAt(line.text, line.index), height);
+    line.locate = [area](const WordSpan&) { return area; };
     return ReadResult::kRead;
   }
 
  private:
-  // A plain edit's text from its start (WM_GETTEXT carries it to any
-  // process), cut to the line's part.
-  static bool PlainText(HWND window, std::size_t lineStart, std::size_t count, const Deadline& deadline,
-                        std::u16string& text) {
-    if (lineStart + count > kMaxEditPrefixUnits) return false;
-    std::vector<wchar_t> buffer(lineStart + count + 1, L'\0');
-    LRESULT copied = 0;
-    if (!SendWithin(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), deadline, copied))
-      return false;
-    buffer.back() = L'\0';
-    const std::size_t length = std::wcslen(buffer.data());
-    if (length <= lineStart) return false;
-    text.assign(reinterpret_cast<const char16_t*>(buffer.data()) + lineStart, std::min(count, length - lineStart));
-    return true;
-  }
-
-  // A rich edit's text range (EM_GETTEXTRANGE), asked through the memory
-  // in its program.
-  static bool RichText(HWND window, RemoteMemory& memory, LONG lineStart, std::size_t count,
-                       const Deadline& deadline, std::u16string& text) {
-    TEXTRANGEW range = {};
-    range.chrg = {lineStart, lineStart + static_cast<LONG>(count)};
-    range.lpstrText = reinterpret_cast<LPWSTR>(memory.Address(kRichTextAt));
-    LRESULT copied = 0;
-    if (!memory.Write(kRichRangeAt, &range, sizeof range)) return false;
-    if (!SendWithin(window, EM_GETTEXTRANGE, 0, memory.Address(kRichRangeAt), deadline, copied)) {
-      memory.MarkInUse();
-      return false;
-    }
-    if (copied <= 0) return false;
-    std::vector<wchar_t> buffer(std::min(static_cast<std::size_t>(copied), count), L'\0');
-    if (!memory.Read(kRichTextAt, buffer.data(), buffer.size() * sizeof(wchar_t))) return false;
-    text.assign(reinterpret_cast<const char16_t*>(buffer.data()), buffer.size());
-    return true;
-  }
-
-  // EM_CHARFROMPOS gives the character boundary nearest the point; when
-  // that lies right of the pointer, the pointer is on the character before.
-  static bool PlainCharacterAt(HWND window, POINT client, const Deadline& deadline, LONG& index, LONG& lineNumber) {
-    LRESULT packed = 0;
-    if (!SendWithin(window, EM_CHARFROMPOS, 0, MAKELPARAM(client.x, client.y), deadline, packed) || packed == -1)
-      return false;
-    lineNumber = HIWORD(packed);
-    LRESULT lineStart = 0;
-    if (!SendWithin(window, EM_LINEINDEX, lineNumber, 0, deadline, lineStart) || lineStart < 0) return false;
-    // The low word is the index modulo 65536; the line's start gives the rest.
-    index = static_cast<LONG>(lineStart) + ((LOWORD(packed) - (static_cast<LONG>(lineStart) & 0xFFFF)) & 0xFFFF);
-    POINT position;
-    if (index > lineStart && EditCharacterX(window, index, deadline, position) && position.x > client.x) --index;
-    return true;
-  }
-
-  // A rich edit takes EM_CHARFROMPOS with a POINTL pointer and answers
-  // EM_POSFROMCHAR through one: both live in the other program.
-  static bool RichCharacterAt(HWND window, RemoteMemory& memory, POINT client, const Deadline& deadline,
-                              LONG& index, LONG& lineNumber) {
-    const POINTL point = {client.x, client.y};
-    LRESULT result = 0;
-    if (!memory.Write(kRichPointAt, &point, sizeof point)) return false;
-    if (!SendWithin(window, EM_CHARFROMPOS, 0, memory.Address(kRichPointAt), deadline, result)) {
-      memory.MarkInUse();
-      return false;
-    }
-    index = static_cast<LONG>(result);
-    if (index < 0) return false;
-    if (!SendWithin(window, EM_LINEFROMCHAR, index, 0, deadline, result)) return false;
-    lineNumber = static_cast<LONG>(result);
-    LRESULT lineStart = 0;
-    if (!SendWithin(window, EM_LINEINDEX, lineNumber, 0, deadline, lineStart)) return false;
-    if (index > lineStart) {
-      POINTL position = {};
-      if (!SendWithin(window, EM_POSFROMCHAR, memory.Address(kRichPositionAt), index, deadline, result)) {
-        memory.MarkInUse();
-        return true;
-      }
-      if (memory.Read(kRichPositionAt, &position, sizeof position) && position.x > client.x) --index;
-    }
-    return true;
-  }
-
-  static std::function<RECT(const WordSpan&)> PlainLocator(HWND window, LONG lineStart, const Deadline& deadline) {
-    return [window, lineStart, deadline](const WordSpan& word) {
-      RECT rect = {};
-      POINT first, last;
-      if (!EditCharacterX(window, lineStart + static_cast<LONG>(word.begin), deadline, first)) return rect;
-      if (!EditCharacterX(window, lineStart + static_cast<LONG>(word.end), deadline, last) || last.y != first.y) {
-        // The word ends the text or its line: one average character more.
-        if (!EditCharacterX(window, lineStart + static_cast<LONG>(word.end) - 1, deadline, last)) last = first;
-        const LONG count = static_cast<LONG>(word.end - word.begin);
-        last.x += count > 1 ? (last.x - first.x) / (count - 1) : 8;
-      }
-      const ControlFont font(window, deadline);
-      rect = {first.x, first.y, last.x, first.y + font.LineHeight()};
-      ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-      return rect;
-    };
-  }
-
   RemoteMemoryPool pool_;
 };
 

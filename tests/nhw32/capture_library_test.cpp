@@ -181,7 +181,8 @@ TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
 
 TEST_F(CaptureLibraryTest, NothingUnderThePointerStillGivesANoticeAndAnEmptyText) {
   EXPECT_EQ(CaptureAt("edit"), "bravo");
-  EXPECT_EQ(CaptureAt("blank"), "");
+  for (const char* name : {"blank", "edit-past-end", "edit-below", "rich-past-end", "rich-below"})
+    EXPECT_EQ(CaptureAt(name), "") << name;
 }
 
 TEST_F(CaptureLibraryTest, AHungProgramGivesAnEmptyTextInTime) {

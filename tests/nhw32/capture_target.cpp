@@ -146,6 +146,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Report(out, "edit", edit, EditMiddle(edit, 6, 11, false));
   Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26, false));
   Report(out, "rich", rich, EditMiddle(rich, 5, 10, true));
+  const POINT editEnd = EditMiddle(edit, 30, 30, false);
+  Report(out, "edit-past-end", edit, POINT{editEnd.x + 60, editEnd.y});
+  Report(out, "edit-below", edit, POINT{EditMiddle(edit, 2, 2, false).x, editEnd.y + 3 * LineHeight()});
+  const POINT richEnd = EditMiddle(rich, 15, 15, true);
+  Report(out, "rich-past-end", rich, POINT{richEnd.x + 60, richEnd.y});
+  Report(out, "rich-below", rich, POINT{EditMiddle(rich, 2, 2, true).x, richEnd.y + 2 * LineHeight()});
   Report(out, "static", label, TextMiddle(L"kilo ", L"lima", 0, 0));
   Report(out, "static-gbk", mixedLabel, TextMiddle(L"", L"tango", 0, 0));
   RECT item = {};
