@@ -161,7 +161,7 @@ TEST_F(CaptureLibraryTest, ReadsTheWordUnderThePointerInEachKindOfControl) {
   const std::map<std::string, std::string> expected = {
       {"edit", "bravo"},      {"edit-second-line", "delta-echo"}, {"rich", "hotel india"},
       {"static", "lima mike"}, {"list", "quebec"},                 {"button", "sierra"},
-      {"two-rows", "victor"},  {"accessible", "xray yankee"},
+      {"two-rows", "victor"},  {"wrapped", "delta"},              {"accessible", "xray yankee"},
   };
   for (const auto& [name, text] : expected) EXPECT_EQ(CaptureAt(name), text) << name;
 }

@@ -135,6 +135,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"papa quebec"));
   HWND button = Child(main, L"Button", L"romeo sierra", BS_PUSHBUTTON, 300, 140, 200, 30);
   HWND twoRows = Child(main, L"Static", L"first row\r\nsecond victor", SS_LEFT, 10, 260, 280, 40);
+  // Just too narrow for "alpha beta gamma": "gamma delta" wraps to the second row.
+  HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310, TextWidth(L"alpha beta gamma") - 1,
+                       40);
   HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
   HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -162,6 +165,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const int buttonLeft = (face.right - TextWidth(L"romeo sierra")) / 2;
   Report(out, "button", button, TextMiddle(L"romeo ", L"sierra", buttonLeft, face.bottom / 2 - LineHeight() / 2));
   Report(out, "two-rows", twoRows, TextMiddle(L"second ", L"victor", 0, LineHeight()));
+  Report(out, "wrapped", wrapped, TextMiddle(L"gamma ", L"delta", 0, LineHeight()));
   Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
   Report(out, "hang", g_hangEdit, TextMiddle(L"", L"zulu", 1, 1));
   Report(out, "blank", main, POINT{400, 350});
