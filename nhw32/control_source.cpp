@@ -64,12 +64,13 @@ void HitText(HWND window, const std::u16string& text, const Layout& layout, POIN
 }
 
 bool StaticLayout(LONG style, Layout& layout) {
+  layout.wrap = true;
   switch (style & SS_TYPEMASK) {
-    case SS_LEFT: layout.wrap = true; break;
-    case SS_CENTER: layout.wrap = true, layout.align = Align::kCenter; break;
-    case SS_RIGHT: layout.wrap = true, layout.align = Align::kRight; break;
+    case SS_LEFT: break;
+    case SS_CENTER: layout.align = Align::kCenter; break;
+    case SS_RIGHT: layout.align = Align::kRight; break;
     case SS_SIMPLE:
-    case SS_LEFTNOWORDWRAP: break;
+    case SS_LEFTNOWORDWRAP: layout.wrap = false; break;
     default: return false;  // pictures, frames, owner-drawn
   }
   layout.centerVertically = (style & SS_CENTERIMAGE) != 0;
