@@ -7,8 +7,6 @@
 
 namespace vodari {
 
-int* CDrillApp::idleTicks_ = nullptr;
-
 namespace {
 
 // On Windows 9x the capture library's resident program cannot share the
@@ -30,17 +28,17 @@ int CDrillApp::Run(HINSTANCE instance) {
     return 0;
   }
   CDrillDlg dialog(instance);
-  idleTicks_ = &dialog.idleTicks;
-  win::SetMessageFilter(&CDrillApp::PreTranslateMessage);
+  idle_ = &dialog.Idle();
+  win::SetMessageFilter(this);
   dialog.RunModal(nullptr);
   win::SetMessageFilter(nullptr);
-  idleTicks_ = nullptr;
+  idle_ = nullptr;
   return 0;
 }
 
-bool CDrillApp::PreTranslateMessage(MSG& msg) {
+bool CDrillApp::Filter(MSG& msg) {
   const bool ctrl = msg.message == WM_KEYDOWN && msg.wParam == VK_CONTROL;
-  if (ctrl || (idleTicks_ && *idleTicks_ >= 9)) {
+  if (ctrl || (idle_ && idle_->CaptureDue())) {
     POINT point;
     if (::GetCursorPos(&point)) CaptureAtPoint(point.x, point.y);
   }

@@ -4,21 +4,23 @@
 
 #include <windows.h>
 
+#include "app/idle_counter.h"
+#include "win/dialog.h"
+
 namespace vodari {
 
-class CDrillApp {
+class CDrillApp : private win::MessageFilter {
  public:
   // Runs the whole program; returns the process exit code.
   int Run(HINSTANCE instance);
 
  private:
-  // Called first for every message our loops take from the queue: a Ctrl
-  // key-down, or a full second without key or mouse activity over the main
-  // dialog, starts a capture at the mouse pointer.
-  static bool PreTranslateMessage(MSG& msg);
+  // Sees first every message our loops take from the queue: a Ctrl
+  // key-down, or a capture due by the main dialog's idle count, starts a
+  // capture at the mouse pointer. The message then goes on.
+  bool Filter(MSG& msg) override;
 
-  // Points at the main dialog's idle counter while the dialog exists.
-  static int* idleTicks_;
+  const IdleCounter* idle_ = nullptr;  // the main dialog's, while it runs
 };
 
 }  // namespace vodari

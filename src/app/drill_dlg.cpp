@@ -1,23 +1,24 @@
 #include "app/drill_dlg.h"
 
-#include <mmsystem.h>
-#include <shellapi.h>
-
 #include <ctime>
 
+#include "app/about_dlg.h"
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
 #include "res/resource.h"
-#include "win/message_box.h"
 
 namespace vodari {
 namespace {
 
 constexpr UINT_PTR kIdleTimer = 2;
 constexpr UINT kIdleTickMs = 100;
-constexpr UINT kTrayIconId = 10;
-constexpr DWORD kClassicNotifyIconSize = 88;  // the first NOTIFYICONDATA layout
+
+// The speed menu's commands in the order of their seconds, 1 to 10 (the
+// item for 9 seconds has the id after the one for 10).
+constexpr int kIntervalCommands[] = {ID_INTERVAL_1, ID_INTERVAL_2, ID_INTERVAL_3, ID_INTERVAL_4,
+                                     ID_INTERVAL_5, ID_INTERVAL_6, ID_INTERVAL_7, ID_INTERVAL_8,
+                                     ID_INTERVAL_9, ID_INTERVAL_10};
 
 }  // namespace
 
@@ -27,16 +28,16 @@ CDrillDlg::CDrillDlg(HINSTANCE instance)
       icon_(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN))) {}
 
 bool CDrillDlg::OnInit() {
-  SetItemText(IDC_BOOK_TITLE, shownTitle_);
+  SetItemText(IDC_BOOK_TITLE, view_.ShownTitle());
   AddAboutItemToSystemMenu();
   ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   AttachMenuBar();
 
-  if (!session_.Initialise(static_cast<std::uint32_t>(std::time(nullptr)))) ::ExitProcess(1);
+  if (!state_.Initialise(static_cast<std::uint32_t>(std::time(nullptr)))) ::ExitProcess(1);
 
   ::SetTimer(Handle(), kIdleTimer, kIdleTickMs, nullptr);
-  if (!NHD_InitGetWords(instance_, Handle())) ShowMessage("NHD_InitGetWords error.");
+  if (!NHD_InitGetWords(instance_, Handle())) view_.ShowMessage("NHD_InitGetWords error.");
   return true;
 }
 
@@ -67,66 +68,108 @@ void CDrillDlg::AttachMenuBar() {
 
 bool CDrillDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) return true;
-  if (msg.message == WM_KEYDOWN || msg.message == WM_MOUSEMOVE) idleTicks = 0;
+  if (msg.message == WM_KEYDOWN || msg.message == WM_MOUSEMOVE) idle_.Restart();
   return win::Dialog::PreTranslateMessage(msg);
 }
 
-bool CDrillDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+bool CDrillDlg::OnCommand(int id) {
   switch (id) {
     case IDC_START_TEST:
-      session_.StartTest();
+      test_.StartTest();
       return true;
     case IDC_END_TEST:
-      session_.EndTest();
+      test_.EndTest();
       return true;
     case IDC_ANSWER_A:
     case IDC_ANSWER_B:
     case IDC_ANSWER_C:
     case IDC_ANSWER_D:
-      session_.ChooseAnswer(id - IDC_ANSWER_A);
+      test_.ChooseAnswer(id - IDC_ANSWER_A);
+      return true;
+    case IDC_ABOUT:
+      ShowAbout();
       return true;
     case IDC_SETTINGS:
     case IDC_RECITE_SETTINGS:
       EditSettings();
       return true;
+    case IDC_RECITE:
+      recitation_.ToggleRecitation();
+      return true;
+    case IDC_MINIMISE:
+      tray_.MinimiseToTray();
+      return true;
+    case ID_TOGGLE_MAIN_WINDOW:
+    case ID_SHOW_MAIN_WINDOW:
+      tray_.ToggleMainWindow();
+      return true;
     default:
       break;
   }
+  for (int seconds = 1; seconds <= 10; ++seconds) {
+    if (id == kIntervalCommands[seconds - 1]) {
+      recitation_.SetReciteInterval(seconds);
+      return true;
+    }
+  }
   if (const CatalogueBook* book = FindCatalogueBook(id)) {
-    session_.ChooseBook(book->file);
+    test_.ChooseBook(book->file);
     return true;
   }
   return false;
 }
 
 void CDrillDlg::EditSettings() {
-  const std::string previousPath = session_.options.bookPath;
+  const std::string previousPath = state_.options.bookPath;
   CSettingsDlg panel;
-  panel.fields = FieldsFromOptions(session_.options);
+  panel.fields = FieldsFromOptions(state_.options);
   const INT_PTR result = panel.RunModal(Handle());
   if (result == IDCANCEL) return;
   // A panel that could not open at all still reloads the book and restarts
   // the test, with the options as they were.
-  session_.ApplySettings(
-      result == IDOK ? std::optional<SettingsFields>(panel.fields) : std::nullopt, previousPath);
+  test_.ApplySettings(result == IDOK ? std::optional<SettingsFields>(panel.fields) : std::nullopt,
+                      previousPath);
 }
 
-void CDrillDlg::OnCancel() { session_.CloseWithSummary(); }
+void CDrillDlg::ShowAbout() {
+  CAboutDlg about;
+  about.RunModal(Handle());
+}
+
+void CDrillDlg::CloseWithSummary() {
+  tray_.RemoveIcon();
+  test_.ShowRunSummary();
+  state_.CloseHistoryBooks();
+  End(IDCANCEL);
+}
 
 void CDrillDlg::OnTimer(UINT_PTR timerId) {
-  if (timerId == kIdleTimer) {
-    if (++idleTicks == 10) idleTicks = 0;
-  }
+  if (timerId == kIdleTimer)
+    idle_.Tick();
+  else
+    recitation_.ReciteTick();
 }
 
-bool CDrillDlg::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-      DragByClientArea(lParam);
+      win::DragByClientArea(Handle(), lParam);
       return false;
     case WM_RBUTTONDOWN:
-      ShowMainMenu();
+      tray_.ShowMainMenu();
       return false;
+    case WM_SYSCOMMAND:
+      // The About item; every other system command gets the default.
+      if ((wParam & 0xFFF0) != IDM_ABOUT_ITEM) return false;
+      ShowAbout();
+      result = 0;
+      return true;
+    case WM_TRAY_CALLBACK:
+      tray_.OnTrayCallback(static_cast<UINT>(lParam));
+      return true;
+    case WM_RECORD_SHOWN_WORD:
+      recitation_.RecordShownWord();
+      return true;
     case WM_PAINT:
       return PaintMinimised();
     case WM_QUERYDRAGICON:
@@ -143,19 +186,6 @@ void CDrillDlg::OnDestroy() {
   menuBar_.Reset();
 }
 
-void CDrillDlg::DragByClientArea(LPARAM position) {
-  // Lets the system move the window as if its caption were dragged.
-  ::PostMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, position);
-}
-
-void CDrillDlg::ShowMainMenu() {
-  win::Menu menu = win::Menu::Load(IDR_MAIN_POPUP_MENU);
-  if (HMENU popup = menu.SubMenu(0)) {
-    win::RemoveMenuItem(popup, ID_TOGGLE_MAIN_WINDOW);
-    win::TrackPopupAtCursor(popup, Handle());
-  }
-}
-
 bool CDrillDlg::PaintMinimised() {
   if (!::IsIconic(Handle())) return false;
   PAINTSTRUCT paint;
@@ -169,59 +199,5 @@ bool CDrillDlg::PaintMinimised() {
   ::EndPaint(Handle(), &paint);
   return true;
 }
-
-// The view of the study session.
-
-void CDrillDlg::ShowMessage(const std::string& text) { win::ShowMessageBox(text); }
-
-void CDrillDlg::ShowWrongAnswerPopup(const std::string& text) {
-  win::ShowMessageBox(text, MB_ICONINFORMATION, Handle());
-}
-
-void CDrillDlg::PlaySoundFile(const std::string& path) {
-  ::PlaySoundA(path.c_str(), nullptr, SND_FILENAME);
-}
-
-void CDrillDlg::Speak(const std::string& text) { RequestSpeech(speech_, text, this); }
-
-void CDrillDlg::StyleWordEdit() {
-  // "Basemic" at 15 points; the edit keeps using this font object, so it
-  // lives as long as the dialog.
-  if (!wordFont_) wordFont_ = win::GdiFont::FromPointSize(150, "Basemic");
-  SendItemMessage(IDC_WORD, WM_SETFONT, reinterpret_cast<WPARAM>(wordFont_.Get()), TRUE);
-  SendItemMessage(IDC_WORD, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 50));
-}
-
-void CDrillDlg::ShowQuestion(const std::string& word, const std::array<std::string, 4>& meanings) {
-  StyleWordEdit();
-  SetItemText(IDC_WORD, word);
-  for (int slot = 0; slot < 4; ++slot) SetItemText(IDC_MEANING_A + slot, meanings[slot]);
-}
-
-void CDrillDlg::SetControlText(int controlId, const std::string& text) {
-  SetItemText(controlId, text);
-}
-
-void CDrillDlg::ShowBookTitle(const std::string& title) {
-  shownTitle_ = title;
-  SetItemText(IDC_BOOK_TITLE, title);
-}
-
-void CDrillDlg::UncheckAnswer(int controlId) { CheckButton(controlId, false); }
-
-void CDrillDlg::EnableSettingsButtons(bool enable) {
-  EnableItem(IDC_SETTINGS, enable);
-  EnableItem(IDC_RECITE_SETTINGS, enable);
-}
-
-void CDrillDlg::RemoveTrayIcon() {
-  NOTIFYICONDATAA data = {};
-  data.cbSize = kClassicNotifyIconSize;
-  data.hWnd = Handle();
-  data.uID = kTrayIconId;
-  ::Shell_NotifyIconA(NIM_DELETE, &data);
-}
-
-void CDrillDlg::CloseMainWindow() { End(IDCANCEL); }
 
 }  // namespace vodari

@@ -1,50 +1,35 @@
-// The main dialog: owns the study session and every other window, lays out
-// test, recitation and system controls, and routes each command to the
-// session. It is the session's view.
+// The main dialog: owns the study state and every other window of the
+// program, and routes each command and message to the part that handles it.
+// It keeps no study rule of its own.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
-#include "app/speech.h"
-#include "study/study_session.h"
+#include "app/idle_counter.h"
+#include "app/main_view.h"
+#include "app/main_window_tray.h"
+#include "app/recitation_windows.h"
+#include "study/recitation.h"
+#include "study/study_state.h"
+#include "study/vocabulary_test.h"
 #include "win/dialog.h"
-#include "win/gdi_font.h"
 #include "win/menu.h"
 
 namespace vodari {
 
-class CDrillDlg : public win::Dialog, public StudyView {
+class CDrillDlg : public win::Dialog {
  public:
   explicit CDrillDlg(HINSTANCE instance);
 
+  // Key presses and mouse moves over this dialog restart the idle count.
   bool PreTranslateMessage(MSG& msg) override;
-
-  // 100 ms ticks since the last key press or mouse move over this dialog;
-  // runs 0..9 and wraps.
-  int idleTicks = 0;
-
-  StudySession& Session() { return session_; }
-
-  // StudyView.
-  void ShowMessage(const std::string& text) override;
-  void ShowWrongAnswerPopup(const std::string& text) override;
-  void PlaySoundFile(const std::string& path) override;
-  void Speak(const std::string& text) override;
-  void ShowQuestion(const std::string& word, const std::array<std::string, 4>& meanings) override;
-  void SetControlText(int controlId, const std::string& text) override;
-  void ShowBookTitle(const std::string& title) override;
-  void UncheckAnswer(int controlId) override;
-  void EnableSettingsButtons(bool enable) override;
-  void RemoveTrayIcon() override;
-  void CloseMainWindow() override;
+  const IdleCounter& Idle() const { return idle_; }
 
  protected:
   bool OnInit() override;
-  bool OnCommand(int id, int notifyCode, HWND control) override;
+  bool OnCommand(int id) override;
   void OnOK() override {}  // there is no OK: Enter never closes the dialog
-  void OnCancel() override;
+  void OnCancel() override { CloseWithSummary(); }
   void OnTimer(UINT_PTR timerId) override;
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnDestroy() override;
@@ -52,19 +37,23 @@ class CDrillDlg : public win::Dialog, public StudyView {
  private:
   void AddAboutItemToSystemMenu();
   void AttachMenuBar();
-  void StyleWordEdit();
-  void ShowMainMenu();
   void EditSettings();
-  void DragByClientArea(LPARAM position);
+  void ShowAbout();
+  // The one way the program ends: the icon goes, the run summary, the
+  // history books are closed and the dialog ends.
+  void CloseWithSummary();
   bool PaintMinimised();
 
   HINSTANCE instance_;
   HICON icon_;
   win::Menu menuBar_;
-  win::GdiFont wordFont_;
-  std::string shownTitle_;
-  SpeechRequest speech_;
-  StudySession session_{*this};
+  IdleCounter idle_;
+  MainDialogView view_{*this};
+  StudyState state_{view_};
+  VocabularyTest test_{state_, view_};
+  MainWindowTray tray_{*this, icon_, state_.options};
+  RecitationWindows reciteWindows_{*this, tray_};
+  Recitation recitation_{state_, reciteWindows_};
 };
 
 }  // namespace vodari

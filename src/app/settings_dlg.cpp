@@ -9,22 +9,15 @@
 namespace vodari {
 namespace {
 
-struct CheckBox {
-  int id;
-  int SettingsFields::*field;
+// The control of each field, in the order of SettingsField.
+constexpr int kControlOf[kSettingsFieldCount] = {
+    IDC_BOOK_PATH,      IDC_RECORD_MISSED,    IDC_POPUP_ON_WRONG,  IDC_RANGE_LAST,
+    IDC_RANGE_FIRST,    IDC_RESET_CHOICE,     IDC_SEQUENTIAL_TEST, IDC_RECORD_RECITED,
+    IDC_RECITE_INTERVAL, IDC_SEQUENTIAL_RECITE, IDC_PRONOUNCE,      IDC_SCREEN_CAPTURE,
+    IDC_ANSWER_SOUNDS,
 };
 
-constexpr CheckBox kCheckBoxes[] = {
-    {IDC_RECORD_MISSED, &SettingsFields::recordMissedWords},
-    {IDC_POPUP_ON_WRONG, &SettingsFields::popupOnWrong},
-    {IDC_RESET_CHOICE, &SettingsFields::resetPreviousChoice},
-    {IDC_SEQUENTIAL_TEST, &SettingsFields::sequentialTest},
-    {IDC_RECORD_RECITED, &SettingsFields::recordRecitedWords},
-    {IDC_SEQUENTIAL_RECITE, &SettingsFields::sequentialRecite},
-    {IDC_PRONOUNCE, &SettingsFields::pronounceWords},
-    {IDC_SCREEN_CAPTURE, &SettingsFields::screenCapture},
-    {IDC_ANSWER_SOUNDS, &SettingsFields::playAnswerSounds},
-};
+int ControlOf(SettingsField field) { return kControlOf[static_cast<int>(field)]; }
 
 }  // namespace
 
@@ -32,12 +25,21 @@ CSettingsDlg::CSettingsDlg() : win::Dialog(IDD_SETTINGS) {}
 
 bool CSettingsDlg::OnInit() {
   // Values are shown as they are, in range or not.
-  SetItemText(IDC_BOOK_PATH, fields.bookPath);
-  SendItemMessage(IDC_BOOK_PATH, EM_LIMITTEXT, kMaxBookPathLength);
-  SetItemInt(IDC_RANGE_FIRST, fields.rangeFirst);
-  SetItemInt(IDC_RANGE_LAST, fields.rangeLast);
-  SetItemInt(IDC_RECITE_INTERVAL, fields.reciteIntervalSeconds);
-  for (const CheckBox& box : kCheckBoxes) CheckButton(box.id, fields.*box.field != 0);
+  for (const SettingsRow& row : SettingsRows()) {
+    const int id = ControlOf(row.key);
+    switch (row.kind) {
+      case FieldKind::kText:
+        SetItemText(id, fields.*row.text);
+        SendItemMessage(id, EM_LIMITTEXT, static_cast<WPARAM>(row.high));
+        break;
+      case FieldKind::kCheckBox:
+        CheckButton(id, fields.*row.number != 0);
+        break;
+      case FieldKind::kInteger:
+        SetItemInt(id, fields.*row.number);
+        break;
+    }
+  }
   return true;
 }
 
@@ -45,16 +47,17 @@ void CSettingsDlg::OnOK() {
   SettingsFields read;
   if (auto failure = ReadSettingsControls(*this, read)) {
     // The panel stays open, with the offending text ready to be retyped.
+    const int id = ControlOf(failure->field);
     win::ShowMessageBox(failure->message);
-    ::SetFocus(Item(failure->controlId));
-    SendItemMessage(failure->controlId, EM_SETSEL, 0, -1);
+    ::SetFocus(Item(id));
+    SendItemMessage(id, EM_SETSEL, 0, -1);
     return;
   }
   fields = read;
   End(IDOK);
 }
 
-bool CSettingsDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+bool CSettingsDlg::OnCommand(int id) {
   switch (id) {
     case IDC_BOOK_MENU:
       ShowBookMenu();
@@ -100,8 +103,10 @@ void CSettingsDlg::ChooseCatalogueBook(int menuId) {
     ::SendMessageA(owner, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
 }
 
-std::string CSettingsDlg::Text(int controlId) const { return ItemText(controlId); }
+std::string CSettingsDlg::Text(SettingsField field) const { return ItemText(ControlOf(field)); }
 
-bool CSettingsDlg::Checked(int controlId) const { return IsButtonChecked(controlId); }
+bool CSettingsDlg::Checked(SettingsField field) const {
+  return IsButtonChecked(ControlOf(field));
+}
 
 }  // namespace vodari

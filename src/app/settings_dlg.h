@@ -21,12 +21,12 @@ class CSettingsDlg : public win::Dialog, private SettingsControls {
  protected:
   bool OnInit() override;
   void OnOK() override;
-  bool OnCommand(int id, int notifyCode, HWND control) override;
+  bool OnCommand(int id) override;
 
  private:
   // SettingsControls.
-  std::string Text(int controlId) const override;
-  bool Checked(int controlId) const override;
+  std::string Text(SettingsField field) const override;
+  bool Checked(SettingsField field) const override;
 
   void ShowBookMenu();
   void ChooseCatalogueBook(int menuId);

@@ -1,5 +1,6 @@
 #include "books/shared_file.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vodari {
@@ -17,54 +18,16 @@ SharedFile& SharedFile::operator=(SharedFile&& other) noexcept {
   return *this;
 }
 
-int TextLineReader::RawByte() {
-  if (pos_ == len_) {
-    if (rawEnd_) return -1;
-    long got = file_.ReadSome(buffer_, sizeof buffer_);
-    if (got <= 0) {
-      rawEnd_ = true;
-      return -1;
-    }
-    pos_ = 0;
-    len_ = static_cast<std::size_t>(got);
+std::string_view ReadWholeFile(SharedFile& file, std::string& storage) {
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::size_t used = 0;
+  for (;;) {
+    if (storage.size() - used < kChunk) storage.resize(std::max(storage.size() * 2, used + kChunk));
+    const long got = file.ReadSome(&storage[used], storage.size() - used);
+    if (got <= 0) break;
+    used += static_cast<std::size_t>(got);
   }
-  return static_cast<unsigned char>(buffer_[pos_++]);
-}
-
-int TextLineReader::PeekRawByte() {
-  int c = RawByte();
-  if (c >= 0) --pos_;
-  return c;
-}
-
-int TextLineReader::NextByte() {
-  int c = RawByte();
-  if (c == '\r' && PeekRawByte() == '\n') c = RawByte();
-  return c;
-}
-
-std::string TextLineReader::ReadLine(std::size_t maxBytes) {
-  std::string line;
-  while (line.size() < maxBytes) {
-    int c = NextByte();
-    if (c < 0) {
-      atEnd_ = true;
-      break;
-    }
-    if (c == '\n') break;
-    line.push_back(static_cast<char>(c));
-  }
-  // The line lives on as a C string in the rest of the program: an embedded
-  // zero byte ends it.
-  std::size_t zero = line.find('\0');
-  if (zero != std::string::npos) line.resize(zero);
-  return line;
-}
-
-void TextLineReader::Rewind() {
-  file_.SeekToStart();
-  pos_ = len_ = 0;
-  rawEnd_ = false;
+  return std::string_view(storage.data(), used);
 }
 
 std::string ToDiskText(std::string_view text) {

@@ -52,34 +52,10 @@ class SharedFile {
 // for a separator.
 std::string NativePath(const std::string& path);
 
-// Reads a text file line by line the way the C library's fgets does in text
-// mode: CR LF reads as one line feed, a line is returned in pieces of at most
-// `maxBytes` bytes, and the line feed is consumed but not kept.
-class TextLineReader {
- public:
-  explicit TextLineReader(SharedFile& file) : file_(file) {}
-
-  // Reads one piece. At the end of the file the piece is empty. Reading sets
-  // the end-of-file condition when it ran into the end of the file (an empty
-  // read, or a last line without line end); a piece that stopped at a line
-  // feed or at `maxBytes` does not.
-  std::string ReadLine(std::size_t maxBytes);
-  bool AtEnd() const { return atEnd_; }
-  // Moves back to the first byte; the end-of-file condition stays as it is.
-  void Rewind();
-
- private:
-  int NextByte();  // the next byte after CR LF translation, or -1 at the end
-  int RawByte();
-  int PeekRawByte();
-
-  SharedFile& file_;
-  char buffer_[4096];
-  std::size_t pos_ = 0;
-  std::size_t len_ = 0;
-  bool rawEnd_ = false;
-  bool atEnd_ = false;
-};
+// Reads the rest of `file` into `storage` and returns the bytes read.
+// `storage` keeps its size between calls so that reading file after file
+// allocates nothing once it is large enough. A read error ends the bytes.
+std::string_view ReadWholeFile(SharedFile& file, std::string& storage);
 
 // Text as it goes to disk: every line feed becomes CR LF.
 std::string ToDiskText(std::string_view text);

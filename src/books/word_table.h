@@ -1,14 +1,10 @@
 // A word book in memory: its title and up to 7000 entries, filled only by
-// LoadFile.
-//
-// The file is GBK text: the title line, then entries of two lines each, a
-// word line "@word" and the meaning line right after it. Other lines are
-// ignored. Lines are read in pieces of at most 1023 bytes, and each piece
-// counts as a line of its own.
+// LoadFile. The file format and its reading are in book_reader.h.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vodari {
@@ -26,10 +22,6 @@ using Notice = std::function<void(const std::string& text)>;
 
 class CWordTable {
  public:
-  static constexpr int kBookCapacity = 7000;
-  static constexpr int kMaxWordLength = 49;
-  static constexpr int kLineBufferSize = 1024;  // a line piece and its terminator
-
   explicit CWordTable(Notice notice = {});
 
   // Replaces title, entries and count with the book at `path`. A missing
@@ -41,6 +33,9 @@ class CWordTable {
   // A copy of the entry at `index`; any index outside the book gives entry 0.
   WordEntry GetEntry(int index) const;
   int GetCount() const { return count_; }
+  // The entry at `index`, 0 <= index < GetCount(), without a copy; for
+  // searches that walk the whole book.
+  const WordEntry& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
 
   std::string title;
   bool loaded = false;
@@ -49,6 +44,9 @@ class CWordTable {
   Notice notice_;
   std::vector<WordEntry> entries_;  // kBookCapacity slots, allocated once
   int count_ = 0;
+  // The bytes of the last file read; kept so that loading book after book
+  // reuses the storage, as it reuses the entries' strings.
+  std::string fileBytes_;
 };
 
 }  // namespace vodari

@@ -4,6 +4,7 @@
 #define VODARI_RES_RESOURCE_H
 
 // Templates, menus, icon, text.
+#define IDD_ABOUT 100
 #define IDD_MAIN 102
 #define IDD_SETTINGS 129
 #define IDD_RECITE_BAR 134
@@ -60,6 +61,12 @@
 #define IDC_RECITE_INTERVAL 1048
 #define IDC_SEQUENTIAL_RECITE 1049
 #define IDC_ANSWER_SOUNDS 1055
+
+// About dialog: its links to the user dictionary, the user guide and the
+// folder of word books (1032 is also a control of the settings panel).
+#define IDC_DICTIONARY_LINK 1032
+#define IDC_GUIDE_LINK 1033
+#define IDC_BOOKS_LINK 1034
 
 // Recitation strip.
 #define IDC_RECORD_SHOWN 1046

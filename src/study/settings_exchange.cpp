@@ -3,10 +3,38 @@
 #include <climits>
 #include <cstdint>
 
-#include "res/resource.h"
-
 namespace vodari {
 namespace {
+
+using F = SettingsField;
+using K = FieldKind;
+using SF = SettingsFields;
+using SO = StudyOptions;
+
+constexpr SettingsRow Check(F key, int SF::*field, int SO::*option) {
+  return {key, K::kCheckBox, nullptr, nullptr, field, option, 0, 1};
+}
+constexpr SettingsRow Integer(F key, int SF::*field, int SO::*option, int low, int high) {
+  return {key, K::kInteger, nullptr, nullptr, field, option, low, high};
+}
+
+const std::array<SettingsRow, kSettingsFieldCount> kRows = {{
+    {F::kBookPath, K::kText, &SF::bookPath, &SO::bookPath, nullptr, nullptr, 0,
+     kMaxBookPathLength},
+    Check(F::kRecordMissedWords, &SF::recordMissedWords, &SO::recordMissedWords),
+    Check(F::kPopupOnWrong, &SF::popupOnWrong, &SO::popupOnWrong),
+    Integer(F::kRangeLast, &SF::rangeLast, &SO::rangeLast, kRangeMin, kRangeMax),
+    Integer(F::kRangeFirst, &SF::rangeFirst, &SO::rangeFirst, kRangeMin, kRangeMax),
+    Check(F::kResetPreviousChoice, &SF::resetPreviousChoice, &SO::resetPreviousChoice),
+    Check(F::kSequentialTest, &SF::sequentialTest, &SO::sequentialTest),
+    Check(F::kRecordRecitedWords, &SF::recordRecitedWords, &SO::recordRecitedWords),
+    Integer(F::kReciteIntervalSeconds, &SF::reciteIntervalSeconds, &SO::reciteIntervalSeconds,
+            kIntervalMin, kIntervalMax),
+    Check(F::kSequentialRecite, &SF::sequentialRecite, &SO::sequentialRecite),
+    Check(F::kPronounceWords, &SF::pronounceWords, &SO::pronounceWords),
+    Check(F::kScreenCapture, &SF::screenCapture, &SO::screenCapture),
+    Check(F::kPlayAnswerSounds, &SF::playAnswerSounds, &SO::playAnswerSounds),
+}};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -20,55 +48,57 @@ std::string FillIn(std::string text, const std::string& first, const std::string
   return text;
 }
 
-ExchangeFailure RangeFailure(int controlId, int low, int high) {
-  return {controlId,
-          FillIn("“请填入一个在%1和%2之间的整数。”", std::to_string(low), std::to_string(high))};
-}
-
-// An integer edit checked against its bounds.
-std::optional<ExchangeFailure> ReadInteger(const SettingsControls& controls, int controlId, int low,
-                                           int high, int& value) {
-  std::optional<int> parsed = ParseDialogInteger(controls.Text(controlId));
-  if (!parsed) return ExchangeFailure{controlId, "请键入一个整数。"};
-  value = *parsed;
-  if (value < low || value > high) return RangeFailure(controlId, low, high);
+std::optional<ExchangeFailure> ReadRow(const SettingsRow& row, const SettingsControls& controls,
+                                       SettingsFields& fields) {
+  switch (row.kind) {
+    case K::kText: {
+      std::string& text = fields.*row.text;
+      text = controls.Text(row.key);
+      if (text.size() > static_cast<std::size_t>(row.high))
+        return ExchangeFailure{row.key,
+                               FillIn("“请填入不多于%1个的字符。”", std::to_string(row.high))};
+      return std::nullopt;
+    }
+    case K::kCheckBox:
+      fields.*row.number = controls.Checked(row.key) ? 1 : 0;
+      return std::nullopt;
+    case K::kInteger: {
+      const std::optional<int> parsed = ParseDialogInteger(controls.Text(row.key));
+      if (!parsed) return ExchangeFailure{row.key, "请键入一个整数。"};
+      fields.*row.number = *parsed;
+      if (*parsed < row.low || *parsed > row.high)
+        return ExchangeFailure{row.key, FillIn("“请填入一个在%1和%2之间的整数。”",
+                                               std::to_string(row.low),
+                                               std::to_string(row.high))};
+      return std::nullopt;
+    }
+  }
   return std::nullopt;
 }
 
-// The twelve numeric options and flags, each with its field in the panel.
-struct IntegerOption {
-  int SettingsFields::*field;
-  int StudyOptions::*option;
-};
-
-constexpr IntegerOption kIntegerOptions[] = {
-    {&SettingsFields::recordMissedWords, &StudyOptions::recordMissedWords},
-    {&SettingsFields::popupOnWrong, &StudyOptions::popupOnWrong},
-    {&SettingsFields::rangeLast, &StudyOptions::rangeLast},
-    {&SettingsFields::rangeFirst, &StudyOptions::rangeFirst},
-    {&SettingsFields::resetPreviousChoice, &StudyOptions::resetPreviousChoice},
-    {&SettingsFields::sequentialTest, &StudyOptions::sequentialTest},
-    {&SettingsFields::recordRecitedWords, &StudyOptions::recordRecitedWords},
-    {&SettingsFields::reciteIntervalSeconds, &StudyOptions::reciteIntervalSeconds},
-    {&SettingsFields::sequentialRecite, &StudyOptions::sequentialRecite},
-    {&SettingsFields::pronounceWords, &StudyOptions::pronounceWords},
-    {&SettingsFields::screenCapture, &StudyOptions::screenCapture},
-    {&SettingsFields::playAnswerSounds, &StudyOptions::playAnswerSounds},
-};
-
 }  // namespace
+
+const std::array<SettingsRow, kSettingsFieldCount>& SettingsRows() { return kRows; }
 
 SettingsFields FieldsFromOptions(const StudyOptions& options) {
   SettingsFields fields;
-  fields.bookPath = options.bookPath;
-  for (const IntegerOption& o : kIntegerOptions) fields.*o.field = options.*o.option;
+  for (const SettingsRow& row : kRows) {
+    if (row.kind == K::kText)
+      fields.*row.text = options.*row.textOption;
+    else
+      fields.*row.number = options.*row.numberOption;
+  }
   return fields;
 }
 
 void StoreFields(SettingsFields fields, StudyOptions& options) {
   OrderEnteredRange(fields.rangeFirst, fields.rangeLast);
-  options.bookPath = fields.bookPath;
-  for (const IntegerOption& o : kIntegerOptions) options.*o.option = fields.*o.field;
+  for (const SettingsRow& row : kRows) {
+    if (row.kind == K::kText)
+      options.*row.textOption = fields.*row.text;
+    else
+      options.*row.numberOption = fields.*row.number;
+  }
 }
 
 std::optional<int> ParseDialogInteger(const std::string& text) {
@@ -103,28 +133,9 @@ std::optional<int> ParseDialogInteger(const std::string& text) {
 }
 
 std::optional<ExchangeFailure> ReadSettingsControls(const SettingsControls& controls,
-                                                    SettingsFields& f) {
-  auto check = [&](int id) { return controls.Checked(id) ? 1 : 0; };
-  f.bookPath = controls.Text(IDC_BOOK_PATH);
-  if (f.bookPath.size() > static_cast<std::size_t>(kMaxBookPathLength))
-    return ExchangeFailure{
-        IDC_BOOK_PATH, FillIn("“请填入不多于%1个的字符。”", std::to_string(kMaxBookPathLength))};
-  f.recordMissedWords = check(IDC_RECORD_MISSED);
-  f.popupOnWrong = check(IDC_POPUP_ON_WRONG);
-  if (auto failure = ReadInteger(controls, IDC_RANGE_LAST, kRangeMin, kRangeMax, f.rangeLast))
-    return failure;
-  if (auto failure = ReadInteger(controls, IDC_RANGE_FIRST, kRangeMin, kRangeMax, f.rangeFirst))
-    return failure;
-  f.resetPreviousChoice = check(IDC_RESET_CHOICE);
-  f.sequentialTest = check(IDC_SEQUENTIAL_TEST);
-  f.recordRecitedWords = check(IDC_RECORD_RECITED);
-  if (auto failure = ReadInteger(controls, IDC_RECITE_INTERVAL, kIntervalMin, kIntervalMax,
-                                 f.reciteIntervalSeconds))
-    return failure;
-  f.sequentialRecite = check(IDC_SEQUENTIAL_RECITE);
-  f.pronounceWords = check(IDC_PRONOUNCE);
-  f.screenCapture = check(IDC_SCREEN_CAPTURE);
-  f.playAnswerSounds = check(IDC_ANSWER_SOUNDS);
+                                                    SettingsFields& fields) {
+  for (const SettingsRow& row : kRows)
+    if (auto failure = ReadRow(row, controls, fields)) return failure;
   return std::nullopt;
 }
 

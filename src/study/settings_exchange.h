@@ -1,9 +1,11 @@
 // Moving the options into the settings panel and back: the panel's fields,
-// the reading of its controls with the same checks, messages and order as
-// the platform's dialog data exchange, and nothing else. Applying accepted
-// settings is the session's business.
+// the one table of the user options that drives the exchange in both
+// directions, and the reading of the panel with the same checks, messages
+// and order as the platform's dialog data exchange. Applying accepted
+// settings is the test's business.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -28,6 +30,42 @@ struct SettingsFields {
   int playAnswerSounds = 0;
 };
 
+// The panel's fields by name, in the order of the exchange (which is also
+// the order in which they are checked).
+enum class SettingsField {
+  kBookPath,
+  kRecordMissedWords,
+  kPopupOnWrong,
+  kRangeLast,
+  kRangeFirst,
+  kResetPreviousChoice,
+  kSequentialTest,
+  kRecordRecitedWords,
+  kReciteIntervalSeconds,
+  kSequentialRecite,
+  kPronounceWords,
+  kScreenCapture,
+  kPlayAnswerSounds,
+};
+inline constexpr int kSettingsFieldCount = 13;
+
+// How a field is shown in the panel.
+enum class FieldKind { kText, kCheckBox, kInteger };
+
+// One option, one row: the field, how it is shown and checked, and the
+// option it stands for.
+struct SettingsRow {
+  SettingsField key;
+  FieldKind kind;
+  std::string SettingsFields::*text;  // kText only
+  std::string StudyOptions::*textOption;
+  int SettingsFields::*number;  // kCheckBox and kInteger
+  int StudyOptions::*numberOption;
+  int low, high;  // kInteger: the accepted values; kText: the longest text
+};
+
+const std::array<SettingsRow, kSettingsFieldCount>& SettingsRows();
+
 inline constexpr int kMaxBookPathLength = 255;
 
 SettingsFields FieldsFromOptions(const StudyOptions& options);
@@ -44,19 +82,19 @@ std::optional<int> ParseDialogInteger(const std::string& text);
 class SettingsControls {
  public:
   virtual ~SettingsControls() = default;
-  virtual std::string Text(int controlId) const = 0;
-  virtual bool Checked(int controlId) const = 0;
+  virtual std::string Text(SettingsField field) const = 0;
+  virtual bool Checked(SettingsField field) const = 0;
 };
 
-// Why the panel cannot close: the message to show and the edit to put the
+// Why the panel cannot close: the message to show and the field to put the
 // focus in.
 struct ExchangeFailure {
-  int controlId = 0;
+  SettingsField field;
   std::string message;
 };
 
-// Reads every control into `fields` in the exchange order, checking each as
-// it goes; stops at the first failure.
+// Reads every field into `fields` in the exchange order, checking each as it
+// goes; stops at the first failure.
 std::optional<ExchangeFailure> ReadSettingsControls(const SettingsControls& controls,
                                                     SettingsFields& fields);
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win/window.h"
+
 namespace win {
 namespace {
 
@@ -11,7 +13,7 @@ const char kDialogProperty[] = "win.Dialog";
 
 // The application-wide filter. Global because it stands for the one
 // pre-translation hook of the whole thread, as the platform's own loops have.
-MessageFilter g_messageFilter = nullptr;
+MessageFilter* g_messageFilter = nullptr;
 
 // The colours set by SetDialogColours, with the brush that paints the
 // background. Global like the filter: one look for the whole program.
@@ -73,7 +75,11 @@ Dialog* OwningDialog(HWND hwnd) {
 
 }  // namespace
 
-void SetMessageFilter(MessageFilter filter) { g_messageFilter = filter; }
+void SetMessageFilter(MessageFilter* filter) { g_messageFilter = filter; }
+
+void DragByClientArea(HWND window, LPARAM position) {
+  ::PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, position);
+}
 
 void SetDialogColours(COLORREF background, COLORREF text) {
   HBRUSH brush = ::CreateSolidBrush(background);
@@ -85,7 +91,9 @@ void SetDialogColours(COLORREF background, COLORREF text) {
 }
 
 void RouteMessage(MSG& msg) {
-  if (g_messageFilter != nullptr && g_messageFilter(msg)) return;
+  if (g_messageFilter != nullptr && g_messageFilter->Filter(msg)) return;
+  Window* window = Window::FromHandle(msg.hwnd);
+  if (window != nullptr && window->PreTranslateMessage(msg)) return;
   Dialog* dialog = OwningDialog(msg.hwnd);
   if (dialog != nullptr && dialog->PreTranslateMessage(msg)) return;
   ::TranslateMessage(&msg);
@@ -211,7 +219,9 @@ bool Dialog::PreTranslateMessage(MSG& msg) {
   return hwnd_ != nullptr && ::IsDialogMessageA(hwnd_, &msg);
 }
 
-bool Dialog::OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) { return false; }
+bool Dialog::OnCommand(int /*id*/) { return false; }
+
+bool Dialog::OnNotify(int /*id*/, int /*notifyCode*/, HWND /*control*/) { return false; }
 
 bool Dialog::OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
   return false;
@@ -232,6 +242,12 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 }
 
 INT_PTR Dialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A control of ours that wants its own notification or colour request
+  // handles it, and the dialog does no more.
+  LRESULT reflected = 0;
+  if (ReflectToControl(msg, wParam, lParam, reflected))
+    return msg == WM_COMMAND ? TRUE : static_cast<INT_PTR>(reflected);
+
   switch (msg) {
     case WM_INITDIALOG:
       return OnInit() ? TRUE : FALSE;
@@ -240,18 +256,22 @@ INT_PTR Dialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);
       HWND control = reinterpret_cast<HWND>(lParam);
-      // A click, a menu item (0) or an accelerator (1). Esc and the close box
-      // arrive as a click of IDCANCEL.
-      const bool invoked = code == BN_CLICKED || code == 1;
-      if (invoked && id == IDOK) {
+      // Menu items and accelerators come without a control; from a control
+      // only a click (BN_CLICKED, STN_CLICKED) is a command. A radio
+      // button's double click is a notification of its own and must not
+      // choose an answer twice. Esc and the close box arrive as a click of
+      // IDCANCEL.
+      if (control != nullptr && code != BN_CLICKED)
+        return OnNotify(id, code, control) ? TRUE : FALSE;
+      if (id == IDOK) {
         OnOK();
         return TRUE;
       }
-      if (invoked && id == IDCANCEL) {
+      if (id == IDCANCEL) {
         OnCancel();
         return TRUE;
       }
-      return OnCommand(id, code, control) ? TRUE : FALSE;
+      return OnCommand(id) ? TRUE : FALSE;
     }
 
     case WM_TIMER:

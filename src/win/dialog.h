@@ -13,10 +13,20 @@
 
 namespace win {
 
-// The application-wide filter: called first for every message that one of
-// our loops takes from the queue. Returning true consumes the message.
-using MessageFilter = bool (*)(MSG& msg);
-void SetMessageFilter(MessageFilter filter);
+// The application-wide filter: sees first every message that one of our
+// loops takes from the queue. Returning true consumes the message.
+class MessageFilter {
+ public:
+  virtual ~MessageFilter() = default;
+  virtual bool Filter(MSG& msg) = 0;
+};
+// Installs `filter` (null removes it); it must outlive its installation.
+void SetMessageFilter(MessageFilter* filter);
+
+// Lets the system move `window` as if its caption were dragged: the handler
+// of a left-button press on a window without a caption. `position` is the
+// press's client position as the message carried it.
+void DragByClientArea(HWND window, LPARAM position);
 
 // The colours of every dialog of ours: the dialog's background, and the
 // background and text of its statics, buttons, scroll bars and read-only or
@@ -27,8 +37,10 @@ void SetMessageFilter(MessageFilter filter);
 void SetDialogColours(COLORREF background, COLORREF text);
 
 // Routes one queued message the way all our loops do: the application
-// filter, then the pre-translation of the dialog the message's window belongs
-// to, then translation and dispatch.
+// filter, then the pre-translation of the message's window when it is a
+// win::Window of ours, then that of the dialog the window belongs to, then
+// translation and dispatch. The dialog hands its controls' notifications and
+// colour requests back to them first (win::ReflectToControl).
 void RouteMessage(MSG& msg);
 
 class Dialog {
@@ -55,7 +67,6 @@ class Dialog {
   void Destroy();
 
   HWND Handle() const { return hwnd_; }
-  bool IsModal() const { return modal_; }
 
   // The dialog object of a window of ours, or nullptr.
   static Dialog* FromHandle(HWND hwnd);
@@ -78,8 +89,12 @@ class Dialog {
  protected:
   // Called once the controls exist. Return false when the focus was set.
   virtual bool OnInit() { return true; }
-  // A command from a control or a menu. Return true when handled.
-  virtual bool OnCommand(int id, int notifyCode, HWND control);
+  // A command: a menu item, an accelerator, or the click of a button or a
+  // notifying static. Return true when handled.
+  virtual bool OnCommand(int id);
+  // Any other notification of a control (an edit's change, a radio button's
+  // double click). Return true when handled.
+  virtual bool OnNotify(int id, int notifyCode, HWND control);
   virtual void OnOK() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
   virtual void OnTimer(UINT_PTR /*timerId*/) {}

@@ -25,11 +25,4 @@ void GdiFont::Reset(HFONT font) {
   font_ = font;
 }
 
-LOGFONTA DescribeFont(HFONT font) {
-  LOGFONTA description = {};
-  HGDIOBJ object = font != nullptr ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT);
-  ::GetObjectA(object, sizeof(description), &description);
-  return description;
-}
-
 }  // namespace win

@@ -39,7 +39,4 @@ class GdiFont {
   HFONT font_ = nullptr;
 };
 
-// The description of `font`, or of the system font when `font` is null.
-LOGFONTA DescribeFont(HFONT font);
-
 }  // namespace win

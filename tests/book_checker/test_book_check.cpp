@@ -58,11 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"lead_at_line_end",
                   "t\r\n@apple\r\n苹\xB9\r\n",
                   {{3, E, "byte 0xB9 at column 3 starts a GBK character, but the line ends"}}},
-        CheckCase{"lead_before_blank",
-                  "t\r\n@apple\r\n\xB9 x\r\n",
-                  {{3, E, "the byte after it, 0x20, cannot end one"}}},
         CheckCase{"utf8", u8"标题\r\n@apple\r\n苹果\r\n", {{0, E, "looks like UTF-8"}}},
-        CheckCase{"utf8_bom", "\xEF\xBB\xBFt\r\n@a\r\nm\r\n", {{0, E, "byte order mark"}}},
         CheckCase{"long_word",
                   "t\r\n@" + std::string(53, 'a') + "\r\nm\r\n",
                   {{2, E, "word is 53 bytes; the program keeps the first 49: \"aaaa"}}},
@@ -81,17 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "t\r\n@a\r\nm\r\n@b\r\nm\r\n@a\r\nm\r\n",
                   {{6, E, "duplicate word \"a\", first at line 2"},
                    {6, W, "\"a\" comes after \"b\" at line 4; 1 entry"}}},
-        CheckCase{"case_only",
-                  "t\r\n@China\r\nm\r\n@china\r\nm\r\n",
-                  {{4, W, "\"china\" differs only in letter case from \"China\" at line 2"}}},
+        CheckCase{"case_folded",
+                  "t\r\n@Apple\r\nm\r\n@apple\r\nm\r\n@Banana\r\nm\r\n",
+                  {{4, W, "\"apple\" differs only in letter case from \"Apple\" at line 2"}}},
         CheckCase{"order",
                   "t\r\n@b\r\nm\r\n@a\r\nm\r\n@c\r\nm\r\n@ab\r\nm\r\n",
                   {{4, W, "\"a\" comes after \"b\" at line 2; 2 entries"}}},
-        CheckCase{"order_ignores_case", "t\r\n@Apple\r\nm\r\n@banana\r\nm\r\n@Cherry\r\nm\r\n", {}},
         CheckCase{"no_entries",
                   "t\r\nsome text\r\n",
                   {{0, E, "book has no entries"}, {2, W, "line \"some text\" is ignored"}}},
-        CheckCase{"no_entries_allowed", "t\r\nsome text\r\n", {{2, W, "is ignored"}}, true},
         CheckCase{"title_only_allowed", "重点单词记录\r\n", {}, true},
         CheckCase{
             "single_word_line", "@cat", {{0, E, "read as the title only"}, {1, W, "no line end"}}},
@@ -104,7 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {8, W, "full-width"},
                    {9, W, "\"m\" is ignored"}}},
         CheckCase{"lone_lf", "t\n@a\r\nm\n", {{1, W, "2 lines end with a lone LF"}}},
-        CheckCase{"no_final_line_end", "t\r\n@a\r\nm", {{3, W, "last line has no line end"}}},
         CheckCase{"blanks_in_words",
                   "t\r\n@ cat\r\nm\r\n@dog \r\nm\r\n",
                   {{2, W, "\" cat\" starts with a blank"}, {4, W, "\"dog \" ends with a blank"}}},
@@ -146,15 +139,6 @@ TEST(CheckBook, CapsByteErrorsAndCountsTheRest) {
   const CheckResult result = CheckBook("t\r\n@a\r\n" + std::string(25, '\x80') + "\r\n");
   ASSERT_EQ(result.Errors(), 21);
   EXPECT_NE(result.findings.back().message.find("5 more bytes"), std::string::npos);
-}
-
-TEST(CheckBook, MapsLinesAsAsked) {
-  CheckOptions options;
-  options.reportedLine = [](int line) { return line * 10; };
-  const CheckResult result = CheckBook("t\r\n@a\r\nm\r\n@a\r\nm\r\n", options);
-  ASSERT_EQ(result.findings.size(), 1u);
-  EXPECT_EQ(result.findings[0].line, 40);
-  EXPECT_NE(result.findings[0].message.find("first at line 20"), std::string::npos);
 }
 
 }  // namespace

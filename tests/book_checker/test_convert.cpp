@@ -58,13 +58,6 @@ TEST(ConvertTable, ChecksTheBookAgainstTableLines) {
   EXPECT_NE(c.findings[2].message.find("word is 50 bytes"), std::string::npos);
 }
 
-TEST(ConvertTable, WarningsAloneStillConvert) {
-  const Conversion c = ConvertTable("b\tm\na\t\n", "t");
-  EXPECT_TRUE(c.Succeeded());
-  EXPECT_EQ(c.findings.size(), 2u) << Messages(c);  // out of order, empty meaning
-  EXPECT_EQ(c.book, "t\r\n@b\r\nm\r\n@a\r\n\r\n");
-}
-
 TEST(ConvertTable, RefusesBadTitles) {
   const char* const titles[] = {"", "@words", "two\nlines", u8"€ words"};
   for (const char* title : titles) {

@@ -5,7 +5,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
 #include <string>
 
 #include "book_checker/text_encoding.h"
@@ -18,42 +20,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Smallest size per book file number ("books\单词本N.txt").
+// Smallest size per book file number ("books\单词本N.txt"): the exam books
+// hold their syllabi, the school books the words of their grades.
 int MinimumEntries(int number) {
   switch (number) {
-    case 15:
     case 18:
-      return 2000;  // CET-4, GRE
-    case 17:
-      return 1000;  // CET-6
-    case 13:
+      return 5000;  // GRE
+    case 15:
+      return 4000;  // CET-4
     case 32:
-      return 800;  // GMAT, TOEFL
+      return 3500;  // TOEFL
+    case 13:
+    case 17:
+      return 2000;  // GMAT, CET-6
     case 14:
     case 16:
     case 19:
       return 300;  // phrase books
-    case 29:
-    case 30:
-    case 31:
-      return 300;  // high school
-    case 1:
-    case 2:
-    case 9:
-    case 10:
-    case 11:
-    case 12:  // business, computing, trade
-    case 33:
-    case 34:
-    case 35:
-      return 200;  // medical
     default:
       break;
   }
-  if (number >= 3 && number <= 8) return 60;     // primary school
-  if (number >= 20 && number <= 28) return 150;  // middle school
-  return -1;
+  if (number >= 29 && number <= 31) return 450;  // senior high school
+  if (number >= 20 && number <= 28) return 200;  // junior high school
+  if (number >= 3 && number <= 8) return 100;    // primary school
+  return 200;  // business, computing, trade, medical
 }
+
+bool IsSchoolBook(int number) { return (number >= 3 && number <= 8) || (number >= 20 && number <= 31); }
 
 // The UTF-8 path of a catalogue file inside the source tree's data folder.
 fs::path ShippedPath(const char* file) {
@@ -62,7 +55,12 @@ fs::path ShippedPath(const char* file) {
   return fs::path(VODARI_DATA_BOOKS) / name;
 }
 
+// Every catalogue book is there with its title and size; all of them
+// together hold at least 32,000 entries, and the school books hold every
+// word of the project's list of the most common English words.
 TEST(ShippedBooks, EveryCatalogueBookIsThereWithItsTitleAndSize) {
+  int total = 0;
+  std::set<std::string> schoolWords;
   const std::map<std::string, std::string> historyTitles = {
       {kMissedWordsBookPath, kMissedWordsBookTitle},
       {kRecitedWordsBookPath, kRecitedWordsBookTitle}};
@@ -80,13 +78,27 @@ TEST(ShippedBooks, EveryCatalogueBookIsThereWithItsTitleAndSize) {
       continue;
     }
     EXPECT_EQ(table.title, book.caption);
+    total += table.GetCount();
     int number = 0;
     if (std::sscanf(book.file, "books\\单词本%d", &number) == 1) {
       EXPECT_GE(table.GetCount(), MinimumEntries(number));
+      if (IsSchoolBook(number))
+        for (int i = 0; i < table.GetCount(); ++i) schoolWords.insert(table.GetEntry(i).word);
     } else {
-      EXPECT_GE(table.GetCount(), std::string(book.file) == "books\\考研单词表.txt" ? 2000 : 1);
+      EXPECT_GE(table.GetCount(), std::string(book.file) == "books\\考研单词表.txt" ? 5000 : 1);
     }
   }
+  EXPECT_GE(total, 32000);
+
+  std::ifstream list(VODARI_COMMON_WORDS);
+  ASSERT_TRUE(list);
+  int listed = 0;
+  for (std::string word; std::getline(list, word);) {
+    if (word.empty() || word[0] == '#') continue;
+    ++listed;
+    EXPECT_EQ(schoolWords.count(word), 1u) << word << " is in no school book";
+  }
+  EXPECT_GT(listed, 2000);
 }
 
 }  // namespace

@@ -7,18 +7,6 @@
 namespace vodari::book_checker {
 namespace {
 
-TEST(GbkCharLength, FollowsTheLeadAndTrailRanges) {
-  const struct {
-    std::string bytes;
-    std::size_t length;
-  } cases[] = {
-      {"A", 1},        {"\x7F", 1},     {"\x81\x40", 2}, {"\xFE\xFE", 2}, {"\x81\x7E", 2},
-      {"\x81\x80", 2}, {"\x81\x7F", 0}, {"\x81\xFF", 0}, {"\x81\x3F", 0}, {"\x80", 0},
-      {"\xFF\x40", 0}, {"\xB0", 0},     {"\xB0\r", 0},
-  };
-  for (const auto& c : cases) EXPECT_EQ(GbkCharLength(c.bytes, 0), c.length) << c.bytes;
-}
-
 TEST(LooksLikeUtf8, TellsUtf8FromGbk) {
   EXPECT_TRUE(LooksLikeUtf8(u8"@apple\r\nn. 苹果\r\n"));
   EXPECT_TRUE(LooksLikeUtf8("\xEF\xBB\xBF@apple\r\n"));  // a byte order mark alone will do

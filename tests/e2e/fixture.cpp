@@ -2,30 +2,15 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "res/resource.h"
 
 namespace vodari::e2e {
 
-ProgramFolder::ProgramFolder() {
-  ::CreateDirectoryA(folder_.File("books").c_str(), nullptr);
-  ::CreateDirectoryA(folder_.File("sound").c_str(), nullptr);
-}
+ProgramFolder::ProgramFolder() { ::CreateDirectoryA(folder_.File("sound").c_str(), nullptr); }
 
 FixtureBook ProgramFolder::WriteBook(const std::string& name, const std::string& title, int entries,
                                      const std::string& prefix) {
-  FixtureBook book{title, {}};
-  std::string text = title + "\r\n";
-  for (int i = 0; i < entries; ++i) {
-    char word[64];
-    std::snprintf(word, sizeof word, "%s%02d", prefix.c_str(), i);
-    const std::string meaning = std::string(word) + " 的意思";
-    book.meanings[word] = meaning;
-    text += "@" + std::string(word) + "\r\n" + meaning + "\r\n";
-  }
-  WriteFile("books\\" + name, text);
-  return book;
+  return test::WriteBook(folder_.File("books\\" + name), entries, prefix, title);
 }
 
 void ProgramFolder::WriteFile(const std::string& name, const std::string& bytes) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -13,11 +12,7 @@
 
 namespace vodari::e2e {
 
-// A word book the test knows: title and word -> meaning.
-struct FixtureBook {
-  std::string title;
-  std::map<std::string, std::string> meanings;
-};
+using test::FixtureBook;
 
 class ProgramFolder {
  public:

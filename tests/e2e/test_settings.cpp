@@ -55,9 +55,7 @@ TEST_F(SettingsTest, WrongValuesAreRefusedInOrderUntilAllAreRight) {
   Type(panel, IDC_RANGE_LAST, "20");
   EXPECT_EQ(RefusedOk(panel, IDC_RANGE_FIRST), "请键入一个整数。");
   Type(panel, IDC_RANGE_FIRST, " 3 ");
-  Type(panel, IDC_RECITE_INTERVAL, "61");
-  EXPECT_EQ(RefusedOk(panel, IDC_RECITE_INTERVAL), "“请填入一个在1和60之间的整数。”");
-  Type(panel, IDC_RECITE_INTERVAL, "\t7 ");
+  Type(panel, IDC_RECITE_INTERVAL, "7");
   VodariProcess::Click(panel, IDOK);
   ASSERT_TRUE(Closed(panel));
   // Confirming starts a test at once.
@@ -69,21 +67,6 @@ TEST_F(SettingsTest, WrongValuesAreRefusedInOrderUntilAllAreRight) {
   EXPECT_EQ(Text(panel, IDC_RANGE_FIRST), "3");
   EXPECT_EQ(Text(panel, IDC_RANGE_LAST), "20");
   EXPECT_EQ(Text(panel, IDC_RECITE_INTERVAL), "7");
-  VodariProcess::Click(panel, IDCANCEL);
-  EXPECT_TRUE(Closed(panel));
-}
-
-TEST_F(SettingsTest, ReversedRangeIsStoredTheRightWayRound) {
-  folder.WriteBook("单词本18.txt", "GRE词汇", 400, "big");
-  StartProgram();
-  HWND panel = OpenPanel();
-  Type(panel, IDC_RANGE_FIRST, "300");
-  Type(panel, IDC_RANGE_LAST, "100");
-  VodariProcess::Click(panel, IDOK);
-  ASSERT_TRUE(Closed(panel));
-  panel = OpenPanel();
-  EXPECT_EQ(Text(panel, IDC_RANGE_FIRST), "100");
-  EXPECT_EQ(Text(panel, IDC_RANGE_LAST), "300");
   VodariProcess::Click(panel, IDCANCEL);
   EXPECT_TRUE(Closed(panel));
 }
@@ -129,23 +112,6 @@ TEST_F(SettingsTest, ClearingActsAtOnceEvenWhenCancelled) {
   ASSERT_TRUE(Closed(panel));
   EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt").size(), 14u);
   EXPECT_EQ(program->ControlText(IDC_WORD), "");  // Cancel starts no test
-}
-
-TEST_F(SettingsTest, EmptyBookIsReplacedSilentlyByThePreviousOne) {
-  folder.WriteFile("books\\empty.txt", "");
-  StartProgram();
-  HWND panel = OpenPanel();
-  Type(panel, IDC_BOOK_PATH, "books\\empty.txt");
-  VodariProcess::Click(panel, IDOK);
-  ASSERT_TRUE(Closed(panel));
-  ASSERT_TRUE(VodariProcess::WaitUntil(
-      [&] { return gre.meanings.count(program->ControlText(IDC_WORD)) == 1; }));
-  EXPECT_EQ(program->ControlText(IDC_BOOK_TITLE), "GRE词汇");
-  EXPECT_TRUE(program->NoMessageBoxFor(300));
-  panel = OpenPanel();
-  EXPECT_EQ(Text(panel, IDC_BOOK_PATH), "books\\单词本18.txt");
-  VodariProcess::Click(panel, IDCANCEL);
-  EXPECT_TRUE(Closed(panel));
 }
 
 TEST_F(SettingsTest, RecitedWordsItemSwitchesTheMainWindowWhileThePanelStaysOpen) {

@@ -145,6 +145,18 @@ HWND VodariProcess::WaitForWindow(const std::string& title, DWORD timeoutMs) {
   return found;
 }
 
+HWND VodariProcess::WaitForWindowWith(int controlId, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows())
+          if (::GetDlgItem(window, controlId)) found = window;
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
 std::string VodariProcess::TextOf(HWND dialog, int controlId) {
   return WindowText(::GetDlgItem(dialog, controlId));
 }

@@ -52,6 +52,8 @@ class VodariProcess {
   bool IsChecked(int controlId);
   // A visible top-level window of the program with this title, waited for.
   HWND WaitForWindow(const std::string& title, DWORD timeoutMs = 10000);
+  // A visible top-level window of the program holding control `controlId`.
+  HWND WaitForWindowWith(int controlId, DWORD timeoutMs = 10000);
   // Controls of any of the program's dialogs.
   static std::string TextOf(HWND dialog, int controlId);
   static void SetTextOf(HWND dialog, int controlId, const std::string& text);

@@ -1,5 +1,5 @@
-// A study view that writes down everything the session asks of the window,
-// in order, as short lines such as "msg:..." or "sound:sound\right.wav".
+// Views of the study engine that write down everything asked of them, in
+// order, as short lines such as "msg:..." or "sound:sound\right.wav".
 #pragma once
 
 #include <algorithm>
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "study/study_view.h"
+#include "study/views.h"
 
 namespace vodari::test {
 
-class RecordingView : public StudyView {
+class RecordingView : public TestView, public Notices, public ReciteView {
  public:
   void ShowMessage(const std::string& text) override { Log("msg:" + text); }
   void ShowWrongAnswerPopup(const std::string& text) override { Log("popup:" + text); }
@@ -19,19 +19,29 @@ class RecordingView : public StudyView {
   void Speak(const std::string& text) override { Log("speak:" + text); }
   void ShowQuestion(const std::string& word, const std::array<std::string, 4>& meanings) override {
     Log("question:" + word);
-    shownWord = word;
     shownMeanings = meanings;
   }
-  void SetControlText(int controlId, const std::string& text) override {
-    Log("text" + std::to_string(controlId) + ":" + text);
+  void ClearQuestion() override { Log("clear"); }
+  void ShowFeedback(const std::string& text) override { Log("feedback:" + text); }
+  void ShowCounts(int right, int wrong) override {
+    Log("counts:" + std::to_string(right) + "/" + std::to_string(wrong));
   }
   void ShowBookTitle(const std::string& title) override { Log("title:" + title); }
-  void UncheckAnswer(int controlId) override { Log("uncheck:" + std::to_string(controlId)); }
+  void UncheckAnswer(int slot) override { Log("uncheck:" + std::to_string(slot)); }
+  void OpenStrip(bool recordButtonOff) override {
+    Log(std::string("strip:open") + (recordButtonOff ? ",record-off" : ""));
+  }
+  void CloseStrip() override { Log("strip:close"); }
+  void ShowStripText(const std::string& text) override { Log("strip:" + text); }
+  void StartReciteTimer(int seconds) override { Log("timer:" + std::to_string(seconds)); }
+  void StopReciteTimer() override { Log("timer:off"); }
+  void ShowReciting(bool reciting) override { Log(reciting ? "caption:结束" : "caption:开始"); }
   void EnableSettingsButtons(bool enable) override {
     Log(std::string("settings-buttons:") + (enable ? "on" : "off"));
   }
-  void RemoveTrayIcon() override { Log("tray-removed"); }
-  void CloseMainWindow() override { Log("closed"); }
+  void KeepMainWindowOnTop(bool onTop) override { Log(onTop ? "topmost" : "not-topmost"); }
+  void MinimiseToTray() override { Log("to-tray"); }
+  void RestoreMainWindow() override { Log("main-window:shown"); }
 
   // Events that start with `prefix`.
   std::vector<std::string> Starting(const std::string& prefix) const {
@@ -41,12 +51,8 @@ class RecordingView : public StudyView {
     return out;
   }
   int Count(const std::string& prefix) const { return static_cast<int>(Starting(prefix).size()); }
-  // Position of the first event equal to `event` (events.size() if none).
-  std::size_t IndexOf(const std::string& event) const {
-    return std::find(events.begin(), events.end(), event) - events.begin();
-  }
-  // Position of the first event that starts with `prefix`.
-  std::size_t IndexStarting(const std::string& prefix) const {
+  // Position of the first event that starts with `prefix` (events.size() if none).
+  std::size_t IndexOf(const std::string& prefix) const {
     for (std::size_t i = 0; i < events.size(); ++i)
       if (events[i].rfind(prefix, 0) == 0) return i;
     return events.size();
@@ -54,7 +60,6 @@ class RecordingView : public StudyView {
   void Clear() { events.clear(); }
 
   std::vector<std::string> events;
-  std::string shownWord;
   std::array<std::string, 4> shownMeanings;
 
  private:

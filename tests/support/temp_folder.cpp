@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,41 +13,49 @@
 namespace vodari::test {
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder(bool makeCurrent) {
   static std::atomic<int> serial{0};
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   fs::path dir = fs::temp_directory_path() /
                  ("vodari-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
-  fs::create_directories(dir);
+  fs::create_directories(dir / "books");
   path_ = dir.string();
+  if (makeCurrent) {
+    previous_ = fs::current_path().string();
+    fs::current_path(dir);
+  }
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
+  if (!previous_.empty()) fs::current_path(fs::path(previous_), ignored);
   fs::remove_all(fs::path(path_), ignored);
 }
 
 std::string TempFolder::File(const std::string& name) const { return path_ + "\\" + name; }
 
-WorkingFolder::WorkingFolder() : previous_(fs::current_path().string()) {
-  fs::current_path(fs::path(folder_.Path()));
-  fs::create_directory("books");
-}
-
-WorkingFolder::~WorkingFolder() { fs::current_path(fs::path(previous_)); }
-
-void WorkingFolder::WriteBook(const std::string& path, int entries, const std::string& prefix,
-                              const std::string& title) const {
-  WriteBytes(path, BookText(entries, prefix, title));
-}
-
-std::string BookText(int entries, const std::string& prefix, const std::string& title) {
-  std::string text = (title.empty() ? prefix + " book" : title) + "\r\n";
+FixtureBook MakeBook(int entries, const std::string& prefix, const std::string& title) {
+  FixtureBook book{title.empty() ? prefix + " book" : title, {}, {}};
   for (int i = 0; i < entries; ++i) {
-    const std::string n = std::to_string(i);
-    text += "@" + prefix + n + "\r\nm" + prefix + n + "\r\n";
+    char word[64];
+    std::snprintf(word, sizeof word, "%s%02d", prefix.c_str(), i);
+    book.words.push_back(word);
+    book.meanings[word] = std::string(word) + " 的意思";
   }
+  return book;
+}
+
+std::string FixtureBook::Text() const {
+  std::string text = title + "\r\n";
+  for (const std::string& word : words) text += "@" + word + "\r\n" + meanings.at(word) + "\r\n";
   return text;
+}
+
+FixtureBook WriteBook(const std::string& path, int entries, const std::string& prefix,
+                      const std::string& title) {
+  FixtureBook book = MakeBook(entries, prefix, title);
+  WriteBytes(path, book.Text());
+  return book;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

@@ -1,14 +1,20 @@
-// A fresh folder per test, and raw file helpers that bypass the code under
-// test, so expectations are checked against the real bytes on disk.
+// The one temporary folder of the tests and the one fixture-book builder,
+// with raw file helpers that bypass the code under test, so expectations are
+// checked against the real bytes on disk.
 #pragma once
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace vodari::test {
 
+// A fresh folder with an empty "books" folder, removed with the object.
+// With `makeCurrent` it is the working folder for the object's lifetime, as
+// the program runs beside its books.
 class TempFolder {
  public:
-  TempFolder();
+  explicit TempFolder(bool makeCurrent = false);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -19,29 +25,24 @@ class TempFolder {
 
  private:
   std::string path_;
+  std::string previous_;  // the working folder before, when made current
 };
 
-// Makes a fresh folder with an empty "books" folder the working folder for
-// the lifetime of the object, as the program runs beside its books.
-class WorkingFolder {
- public:
-  WorkingFolder();
-  ~WorkingFolder();
-  // Writes a word book with a title line and entries "<prefix>i" /
-  // "m<prefix>i", CR LF, under the program-style `path` ("books\\x.txt").
-  void WriteBook(const std::string& path, int entries, const std::string& prefix,
-                 const std::string& title = "") const;
-
- private:
-  TempFolder folder_;
-  std::string previous_;
+// A word book a test knows: words "<prefix>00", "<prefix>01", … with the
+// meanings "<word> 的意思", in this order.
+struct FixtureBook {
+  std::string title;
+  std::vector<std::string> words;
+  std::map<std::string, std::string> meanings;
+  // The book's bytes: the title line, then the entries, CR LF.
+  std::string Text() const;
 };
-
-// The bytes of a word book with a title line and `entries` entries
-// "<prefix>i" / "m<prefix>i", CR LF; the title defaults to "<prefix> book".
-std::string BookText(int entries, const std::string& prefix, const std::string& title = "");
+FixtureBook MakeBook(int entries, const std::string& prefix, const std::string& title = "");
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+// Writes the book at the program-style `path` ("books\\x.txt").
+FixtureBook WriteBook(const std::string& path, int entries, const std::string& prefix,
+                      const std::string& title = "");
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 

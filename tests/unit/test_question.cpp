@@ -14,10 +14,10 @@ using test::TempFolder;
 
 class QuestionTest : public ::testing::Test {
  protected:
-  // Loads a book of n entries "<prefix>i" / "m<prefix>i".
+  // Loads a book of n entries "<prefix>00", "<prefix>01", ….
   void Fill(CWordTable& table, int n, const std::string& prefix) {
     const std::string path = dir.File(prefix + ".txt");
-    test::WriteBytes(path, test::BookText(n, prefix));
+    test::WriteBytes(path, test::MakeBook(n, prefix).Text());
     table.LoadFile(path);
     ASSERT_EQ(table.GetCount(), n);
   }
@@ -39,10 +39,10 @@ TEST_F(QuestionTest, DrawsAskedEntryThenDistractorsThenSlot) {
   Question q = BuildQuestion(rng, options, book, distractors);
   EXPECT_EQ(q.correctSlot, 15724 % 4);
   EXPECT_EQ(options.correctSlot, q.correctSlot);
-  EXPECT_EQ(q.choices[0].word, "c1");  // 41 % 10, in the right slot 0
-  EXPECT_EQ(q.choices[0].meaning, "mc1");
+  EXPECT_EQ(q.choices[0].word, "c01");  // 41 % 10, in the right slot 0
+  EXPECT_EQ(q.choices[0].meaning, "c01 的意思");
   EXPECT_EQ(q.choices[1].word, "d34");  // 6334 % 100
-  EXPECT_EQ(q.choices[2].word, "d0");   // 26500 % 100
+  EXPECT_EQ(q.choices[2].word, "d00");   // 26500 % 100
   EXPECT_EQ(q.choices[3].word, "d69");  // 19169 % 100
   EXPECT_EQ(rng.Next(), 11478);         // nothing else was drawn
 }
@@ -54,9 +54,9 @@ TEST_F(QuestionTest, RandomRangeIncludesBothEndsAndIndexNAsksEntryZero) {
   std::map<std::string, int> seen;
   for (int i = 0; i < 3000; ++i) ++seen[NextAsked()];
   EXPECT_EQ(seen.size(), 3u);
-  EXPECT_GT(seen["c3"], 800);
-  EXPECT_GT(seen["c4"], 800);
-  EXPECT_GT(seen["c0"], 800);  // drawn as index 5
+  EXPECT_GT(seen["c03"], 800);
+  EXPECT_GT(seen["c04"], 800);
+  EXPECT_GT(seen["c00"], 800);  // drawn as index 5
 }
 
 TEST_F(QuestionTest, WholeBookRangeAsksEntryZeroTwiceAsOften) {
@@ -64,8 +64,8 @@ TEST_F(QuestionTest, WholeBookRangeAsksEntryZeroTwiceAsOften) {
   options.rangeLast = 4;
   std::map<std::string, int> seen;
   for (int i = 0; i < 10000; ++i) ++seen[NextAsked()];
-  EXPECT_NEAR(seen["c0"], 4000, 300);
-  EXPECT_NEAR(seen["c3"], 2000, 250);
+  EXPECT_NEAR(seen["c00"], 4000, 300);
+  EXPECT_NEAR(seen["c03"], 2000, 250);
 }
 
 TEST_F(QuestionTest, RandomWithoutRangeCoversTheWholeBook) {
@@ -77,9 +77,9 @@ TEST_F(QuestionTest, RandomWithoutRangeCoversTheWholeBook) {
 
 TEST_F(QuestionTest, OneEntryRangeAlwaysAsksThatEntry) {
   options.rangeFirst = options.rangeLast = 2;
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(NextAsked(), "c2");
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(NextAsked(), "c02");
   options.rangeFirst = options.rangeLast = 10;  // not below the count
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(NextAsked(), "c0");
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(NextAsked(), "c00");
 }
 
 TEST_F(QuestionTest, BookOrderWrapsBeforeTheEndOfTheRange) {
@@ -95,15 +95,15 @@ TEST_F(QuestionTest, BookOrderWrapsBeforeTheEndOfTheRange) {
   options.rangeFirst = 0;
   options.rangeLast = 30;
   options.testCursor = 0;
-  for (int i = 0; i < 30; ++i) EXPECT_EQ(NextAsked(), "c" + std::to_string(i));
-  EXPECT_EQ(NextAsked(), "c0");
-  EXPECT_EQ(NextAsked(), "c1");
+  for (int i = 0; i < 30; ++i) EXPECT_EQ(NextAsked(), book.GetEntry(i).word);
+  EXPECT_EQ(NextAsked(), "c00");
+  EXPECT_EQ(NextAsked(), "c01");
 }
 
 TEST_F(QuestionTest, BookOrderWithoutRangeStaysOnTheFirstPosition) {
   options.sequentialTest = 1;
   options.rangeFirst = 3;
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(NextAsked(), "c3");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(NextAsked(), "c03");
 }
 
 TEST_F(QuestionTest, DistractorsArePairwiseDifferentFromFourEntriesOn) {
@@ -123,7 +123,7 @@ TEST_F(QuestionTest, TinyDistractorBooksRepeatTheirEntries) {
   Fill(distractors, 1, "d");
   Question q = BuildQuestion(rng, options, book, distractors);
   for (int s = 0; s < 4; ++s)
-    EXPECT_EQ(q.choices[s].word, s == q.correctSlot ? q.Asked().word : "d0");
+    EXPECT_EQ(q.choices[s].word, s == q.correctSlot ? q.Asked().word : "d00");
   Fill(distractors, 2, "d");
   bool repeated = false;
   for (int i = 0; i < 50; ++i) {

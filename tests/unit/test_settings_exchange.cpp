@@ -4,11 +4,7 @@
 #include <map>
 #include <string>
 
-#include "recording_view.h"
-#include "res/resource.h"
 #include "study/settings_exchange.h"
-#include "study/study_session.h"
-#include "temp_folder.h"
 
 namespace vodari {
 namespace {
@@ -44,74 +40,61 @@ TEST(ParseDialogInteger, AcceptsWhatTheDialogExchangeAccepts) {
     EXPECT_EQ(ParseDialogInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
+using F = SettingsField;
+
 // Controls of the panel as a table of texts and checks.
 class FakeControls : public SettingsControls {
  public:
-  FakeControls() {
-    texts = {{IDC_BOOK_PATH, "books\\单词本3.txt"},
-             {IDC_RANGE_FIRST, "0"},
-             {IDC_RANGE_LAST, "100"},
-             {IDC_RECITE_INTERVAL, "5"}};
-  }
-  std::string Text(int id) const override { return texts.at(id); }
-  bool Checked(int id) const override { return checked.count(id) != 0; }
-  std::map<int, std::string> texts;
-  std::map<int, bool> checked;
+  std::string Text(F field) const override { return texts.at(field); }
+  bool Checked(F field) const override { return checked.count(field) != 0; }
+  std::map<F, std::string> texts = {{F::kBookPath, "books\\单词本3.txt"},
+                                    {F::kRangeFirst, "0"},
+                                    {F::kRangeLast, "100"},
+                                    {F::kReciteIntervalSeconds, "5"}};
+  std::map<F, bool> checked;
 };
-
-struct Failure {
-  int controlId;
-  std::string message;
-};
-
-std::optional<Failure> Read(const FakeControls& controls, SettingsFields* out = nullptr) {
-  SettingsFields fields;
-  auto failure = ReadSettingsControls(controls, fields);
-  if (out) *out = fields;
-  if (!failure) return std::nullopt;
-  return Failure{failure->controlId, failure->message};
-}
 
 TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
   const std::string range0to7000 = "“请填入一个在0和7000之间的整数。”";
   const std::string range1to60 = "“请填入一个在1和60之间的整数。”";
   struct Case {
-    std::map<int, std::string> texts;
-    int failingId;
+    std::map<F, std::string> texts;
+    F failing;
     std::string message;
   };
   const Case cases[] = {
-      {{{IDC_RANGE_LAST, "8000"}}, IDC_RANGE_LAST, range0to7000},
+      {{{F::kRangeLast, "8000"}}, F::kRangeLast, range0to7000},
       // The last position is examined before the first one.
-      {{{IDC_RANGE_LAST, "x"}, {IDC_RANGE_FIRST, "-1"}}, IDC_RANGE_LAST, "请键入一个整数。"},
-      {{{IDC_RANGE_FIRST, "-1"}, {IDC_RECITE_INTERVAL, "0"}}, IDC_RANGE_FIRST, range0to7000},
-      {{{IDC_RANGE_FIRST, ""}}, IDC_RANGE_FIRST, "请键入一个整数。"},
-      {{{IDC_RECITE_INTERVAL, "0"}}, IDC_RECITE_INTERVAL, range1to60},
-      {{{IDC_RECITE_INTERVAL, "61"}}, IDC_RECITE_INTERVAL, range1to60},
-      {{{IDC_RANGE_LAST, "99999999999"}}, IDC_RANGE_LAST, range0to7000},
-      {{{IDC_BOOK_PATH, std::string(256, 'p')}, {IDC_RANGE_LAST, "x"}},
-       IDC_BOOK_PATH,
+      {{{F::kRangeLast, "x"}, {F::kRangeFirst, "-1"}}, F::kRangeLast, "请键入一个整数。"},
+      {{{F::kRangeFirst, "-1"}, {F::kReciteIntervalSeconds, "0"}}, F::kRangeFirst, range0to7000},
+      {{{F::kRangeFirst, ""}}, F::kRangeFirst, "请键入一个整数。"},
+      {{{F::kReciteIntervalSeconds, "0"}}, F::kReciteIntervalSeconds, range1to60},
+      {{{F::kReciteIntervalSeconds, "61"}}, F::kReciteIntervalSeconds, range1to60},
+      {{{F::kRangeLast, "99999999999"}}, F::kRangeLast, range0to7000},
+      {{{F::kBookPath, std::string(256, 'p')}, {F::kRangeLast, "x"}},
+       F::kBookPath,
        "“请填入不多于255个的字符。”"},
   };
   for (const Case& c : cases) {
     FakeControls controls;
-    for (const auto& [id, text] : c.texts) controls.texts[id] = text;
-    auto failure = Read(controls);
+    for (const auto& [field, text] : c.texts) controls.texts[field] = text;
+    SettingsFields fields;
+    const auto failure = ReadSettingsControls(controls, fields);
     ASSERT_TRUE(failure) << c.message;
-    EXPECT_EQ(failure->controlId, c.failingId) << c.message;
+    EXPECT_EQ(failure->field, c.failing) << c.message;
     EXPECT_EQ(failure->message, c.message);
   }
 }
 
 TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
   FakeControls controls;
-  controls.texts[IDC_BOOK_PATH] = std::string(255, 'p');
-  controls.texts[IDC_RECITE_INTERVAL] = " 7 ";
-  controls.texts[IDC_RANGE_FIRST] = "300";
-  for (int id : {IDC_POPUP_ON_WRONG, IDC_SEQUENTIAL_RECITE, IDC_ANSWER_SOUNDS})
-    controls.checked[id] = true;
+  controls.texts[F::kBookPath] = std::string(255, 'p');
+  controls.texts[F::kReciteIntervalSeconds] = " 7 ";
+  controls.texts[F::kRangeFirst] = "300";
+  for (F field : {F::kPopupOnWrong, F::kSequentialRecite, F::kPlayAnswerSounds})
+    controls.checked[field] = true;
   SettingsFields f;
-  ASSERT_FALSE(Read(controls, &f));
+  ASSERT_FALSE(ReadSettingsControls(controls, f));
   EXPECT_EQ(f.bookPath.size(), 255u);
   EXPECT_EQ(f.reciteIntervalSeconds, 7);
   EXPECT_EQ(f.rangeFirst, 300);
@@ -122,33 +105,15 @@ TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
             0);
 }
 
-TEST(StoreFields, CopiesBackWithTheRangeInOrder) {
-  StudyOptions options;
-  SettingsFields f = FieldsFromOptions(options);
-  EXPECT_EQ(f.bookPath, options.bookPath);
-  EXPECT_EQ(f.reciteIntervalSeconds, 5);
-  f.rangeFirst = 300;
-  f.rangeLast = 100;
-  f.pronounceWords = 1;
-  f.playAnswerSounds = 0;
-  f.bookPath = "books\\x.txt";
-  StoreFields(f, options);
-  EXPECT_EQ(options.rangeFirst, 100);
-  EXPECT_EQ(options.rangeLast, 300);
-  EXPECT_TRUE(options.pronounceWords);
-  EXPECT_FALSE(options.playAnswerSounds);
-  EXPECT_EQ(options.bookPath, "books\\x.txt");
-}
-
-TEST(StoreFields, EveryOptionMakesTheRoundTrip) {
+TEST(StoreFields, EveryOptionMakesTheRoundTripWithTheRangeInOrder) {
   StudyOptions source;
   int value = 1;
   for (int* option :
-       {&source.recordMissedWords, &source.popupOnWrong, &source.rangeFirst, &source.rangeLast,
+       {&source.recordMissedWords, &source.popupOnWrong, &source.rangeLast, &source.rangeFirst,
         &source.resetPreviousChoice, &source.sequentialTest, &source.recordRecitedWords,
         &source.reciteIntervalSeconds, &source.sequentialRecite, &source.pronounceWords,
         &source.screenCapture, &source.playAnswerSounds})
-    *option = 10 + value++;  // distinct, and first < last
+    *option = 10 + value++;  // distinct, and the range reversed
   source.bookPath = "books\\round.txt";
   StudyOptions target;
   StoreFields(FieldsFromOptions(source), target);
@@ -165,96 +130,6 @@ TEST(StoreFields, EveryOptionMakesTheRoundTrip) {
   EXPECT_EQ(target.pronounceWords, 20);
   EXPECT_EQ(target.screenCapture, 21);
   EXPECT_EQ(target.playAnswerSounds, 22);
-}
-
-class ApplySettingsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder.WriteBook(kDistractorBookPath, 500, "d", "GRE词汇");
-    folder.WriteBook("books\\small.txt", 50, "s", "小书");
-    test::WriteBytes("books\\empty.txt", "空\r\n");
-    ASSERT_TRUE(session.Initialise(3));
-    view.Clear();
-  }
-  // What the panel would hand back after the user edited `edit`.
-  template <typename Edit>
-  void Confirm(Edit edit) {
-    const std::string previous = session.options.bookPath;
-    SettingsFields fields = FieldsFromOptions(session.options);
-    edit(fields);
-    session.ApplySettings(fields, previous);
-  }
-  test::WorkingFolder folder;
-  test::RecordingView view;
-  StudySession session{view};
-};
-
-TEST_F(ApplySettingsTest, ReversedRangeIsSwappedThenKeptInsideTheBook) {
-  Confirm([](SettingsFields& f) {
-    f.rangeFirst = 300;
-    f.rangeLast = 100;
-  });
-  EXPECT_EQ(session.options.rangeFirst, 100);
-  EXPECT_EQ(session.options.rangeLast, 300);
-  Confirm([](SettingsFields& f) { f.bookPath = "books\\small.txt"; });
-  EXPECT_EQ(session.options.rangeFirst, 0);
-  EXPECT_EQ(session.options.rangeLast, 50);
-}
-
-TEST_F(ApplySettingsTest, EmptyBookFallsBackSilentlyToThePreviousOne) {
-  Confirm([](SettingsFields& f) { f.bookPath = "books\\small.txt"; });
-  view.Clear();
-  Confirm([](SettingsFields& f) { f.bookPath = "books\\empty.txt"; });
-  EXPECT_EQ(session.options.bookPath, "books\\small.txt");
-  EXPECT_EQ(view.Count("msg:"), 0);
-  EXPECT_EQ(view.Starting("title:").back(), "title:小书");
-  EXPECT_TRUE(session.options.testRunning);
-  EXPECT_EQ(session.options.questionWord[0], 's');
-}
-
-TEST_F(ApplySettingsTest, FallbackUsesThePathFromBeforeThePanelOpened) {
-  // A book switched from the panel's pop-up while it was open does not
-  // count as the previous book.
-  const std::string previous = session.options.bookPath;
-  session.ChooseBook("books\\small.txt");
-  SettingsFields fields = FieldsFromOptions(session.options);
-  fields.bookPath = "books\\empty.txt";
-  session.ApplySettings(fields, previous);
-  EXPECT_EQ(session.options.bookPath, kDefaultBookPath);
-  EXPECT_EQ(session.currentBook.GetCount(), 500);
-}
-
-TEST_F(ApplySettingsTest, TestCursorIsResetOnlyInBookOrder) {
-  session.options.testCursor = 7;
-  Confirm([](SettingsFields&) {});
-  EXPECT_EQ(session.options.testCursor, 7);
-  Confirm([](SettingsFields& f) {
-    f.sequentialTest = 1;
-    f.rangeFirst = 10;
-  });
-  // Reset, then the new test's first question moved it on by one.
-  EXPECT_EQ(session.options.testCursor, 1);
-  EXPECT_EQ(session.options.questionWord, "d10");
-}
-
-TEST_F(ApplySettingsTest, ConfirmingRestartsTheTestAndKeepsTheCounts) {
-  session.StartTest();
-  session.ChooseAnswer(session.options.correctSlot);
-  view.Clear();
-  Confirm([](SettingsFields& f) { f.resetPreviousChoice = 1; });
-  EXPECT_EQ(view.Count("uncheck:"), 4);
-  EXPECT_EQ(view.Count("msg:"), 0);  // no end-of-test summary, no "already started"
-  EXPECT_EQ(view.Count("question:"), 1);
-  EXPECT_TRUE(session.options.testRunning);
-  EXPECT_EQ(session.options.testRight, 1);
-}
-
-TEST_F(ApplySettingsTest, PanelThatDidNotOpenStillReloadsAndStarts) {
-  session.options.reciting = 1;  // a test starts even during recitation
-  session.ApplySettings(std::nullopt, session.options.bookPath);
-  EXPECT_EQ(view.Count("question:"), 1);
-  EXPECT_TRUE(session.options.testRunning);
-  EXPECT_EQ(session.options.reciteIntervalSeconds, 5);
 }
 
 }  // namespace

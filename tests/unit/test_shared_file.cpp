@@ -72,68 +72,6 @@ TEST(SharedFile, GbkFileNamesWork) {
   EXPECT_EQ(ReadBytes(path), "x");
 }
 
-TEST(TextLineReader, CrLfAndLoneLfEndLinesAndLoneCrIsKept) {
-  TempFolder dir;
-  const std::string path = dir.File("t.txt");
-  WriteBytes(path, "a\r\nb\nc\rd\r\n\r\ne");
-  SharedFile file;
-  ASSERT_TRUE(file.OpenForReading(path));
-  TextLineReader reader(file);
-  EXPECT_EQ(reader.ReadLine(1023), "a");
-  EXPECT_EQ(reader.ReadLine(1023), "b");
-  EXPECT_EQ(reader.ReadLine(1023), "c\rd");
-  EXPECT_EQ(reader.ReadLine(1023), "");
-  EXPECT_FALSE(reader.AtEnd());
-  EXPECT_EQ(reader.ReadLine(1023), "e");  // last line without line end
-  EXPECT_TRUE(reader.AtEnd());
-  EXPECT_EQ(reader.ReadLine(1023), "");
-}
-
-TEST(TextLineReader, PiecesAndTheEndCondition) {
-  TempFolder dir;
-  const std::string path = dir.File("t.txt");
-  WriteBytes(path, "abcdefg\nxyz\n");
-  SharedFile file;
-  ASSERT_TRUE(file.OpenForReading(path));
-  TextLineReader reader(file);
-  EXPECT_EQ(reader.ReadLine(3), "abc");
-  EXPECT_EQ(reader.ReadLine(3), "def");
-  EXPECT_EQ(reader.ReadLine(3), "g");
-  EXPECT_EQ(reader.ReadLine(3), "xyz");
-  EXPECT_EQ(reader.ReadLine(3), "");  // the line feed after a full piece
-  EXPECT_FALSE(reader.AtEnd());
-  EXPECT_EQ(reader.ReadLine(3), "");
-  EXPECT_TRUE(reader.AtEnd());
-  reader.Rewind();
-  EXPECT_TRUE(reader.AtEnd());  // rewinding keeps the condition
-  EXPECT_EQ(reader.ReadLine(3), "abc");
-}
-
-TEST(TextLineReader, CrLfAcrossTheReadBufferIsOneLineEnd) {
-  // The reader fills a buffer of 4096 bytes; a CR at its last byte must
-  // still pair with the LF that comes in the next fill.
-  TempFolder dir;
-  const std::string path = dir.File("t.txt");
-  std::string first(4095, 'x');
-  WriteBytes(path, first + "\r\nnext\r\n");
-  SharedFile file;
-  ASSERT_TRUE(file.OpenForReading(path));
-  TextLineReader reader(file);
-  EXPECT_EQ(reader.ReadLine(10000), first);
-  EXPECT_EQ(reader.ReadLine(10000), "next");
-}
-
-TEST(TextLineReader, ZeroByteEndsTheLine) {
-  TempFolder dir;
-  const std::string path = dir.File("t.txt");
-  WriteBytes(path, std::string("ab\0cd\nef\n", 9));
-  SharedFile file;
-  ASSERT_TRUE(file.OpenForReading(path));
-  TextLineReader reader(file);
-  EXPECT_EQ(reader.ReadLine(1023), "ab");
-  EXPECT_EQ(reader.ReadLine(1023), "ef");
-}
-
 TEST(DiskText, LineFeedsBecomeCrLf) {
   EXPECT_EQ(ToDiskText("@cat\n猫\n"), "@cat\r\n猫\r\n");
   EXPECT_EQ(ToDiskText(""), "");

@@ -5,40 +5,6 @@
 namespace vodari {
 namespace {
 
-TEST(StudyOptions, StartsFromTheDefaults) {
-  StudyOptions o;
-  EXPECT_EQ(o.bookPath, "books\\单词本18.txt");
-  EXPECT_EQ(o.rangeFirst, 0);
-  EXPECT_EQ(o.rangeLast, 0);
-  EXPECT_EQ(o.reciteIntervalSeconds, 5);
-  EXPECT_TRUE(o.recordMissedWords);
-  EXPECT_FALSE(o.popupOnWrong);
-  EXPECT_FALSE(o.resetPreviousChoice);
-  EXPECT_FALSE(o.sequentialTest);
-  EXPECT_FALSE(o.recordRecitedWords);
-  EXPECT_TRUE(o.sequentialRecite);
-  EXPECT_FALSE(o.pronounceWords);
-  EXPECT_FALSE(o.screenCapture);
-  EXPECT_TRUE(o.playAnswerSounds);
-  EXPECT_FALSE(o.testRunning);
-  EXPECT_EQ(o.chosenSlot, 4);
-  EXPECT_EQ(o.testRight + o.testWrong + o.totalRight + o.totalWrong + o.testsFinished, 0);
-  EXPECT_EQ(o.testCursor + o.reciteCursor, 0);
-  EXPECT_FALSE(o.reciting);
-  EXPECT_TRUE(o.mainWindowShown);
-}
-
-TEST(RangeUpkeep, EnteredRangeIsPutInOrder) {
-  int first = 300, last = 100;
-  OrderEnteredRange(first, last);
-  EXPECT_EQ(first, 100);
-  EXPECT_EQ(last, 300);
-  first = 7, last = 7;
-  OrderEnteredRange(first, last);
-  EXPECT_EQ(first, 7);
-  EXPECT_EQ(last, 7);
-}
-
 TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
   struct Case {
     int first, last, count, wantFirst, wantLast;

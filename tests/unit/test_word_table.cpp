@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "books/word_table.h"
@@ -9,179 +10,93 @@
 namespace vodari {
 namespace {
 
+using namespace std::string_literals;
+
 using test::TempFolder;
 using test::WriteBytes;
+using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// A table whose notices are recorded.
-struct Loaded {
+class WordTableTest : public ::testing::Test {
+ protected:
+  void Load(const std::string& bytes) {
+    WriteBytes(dir.File("book.txt"), bytes);
+    table.LoadFile(dir.File("book.txt"));
+  }
+  Entries Loaded() const {
+    Entries entries;
+    for (int i = 0; i < table.GetCount(); ++i) {
+      EXPECT_EQ(table.GetEntry(i).number, i);
+      entries.emplace_back(table.GetEntry(i).word, table.GetEntry(i).meaning);
+    }
+    return entries;
+  }
+  TempFolder dir;
   std::vector<std::string> notices;
   CWordTable table{[this](const std::string& text) { notices.push_back(text); }};
 };
 
-std::string Book(int entries, const std::string& prefix = "w") {
-  std::string text = "title\r\n";
-  for (int i = 0; i < entries; ++i)
-    text += "@" + prefix + std::to_string(i) + "\r\nm" + std::to_string(i) + "\r\n";
-  return text;
-}
-
-class WordTableTest : public ::testing::Test {
- protected:
-  // Writes `bytes` as a book and loads it into `book`.
-  void Load(const std::string& bytes) {
-    const std::string path = dir.File("book.txt");
-    WriteBytes(path, bytes);
-    book.table.LoadFile(path);
+TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
+  const std::string x1022(1022, 'x'), m1023(1023, 'm');
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string title;
+    Entries entries;
+  } cases[] = {
+      {"crlf", "初中英语\r\n@apple\r\n苹果\r\n@book\r\n书\r\n", "初中英语",
+       {{"apple", "苹果"}, {"book", "书"}}},
+      {"lone lf, no final end", "t\n@apple\n苹果\n@book\n书", "t", {{"apple", "苹果"}, {"book", "书"}}},
+      {"title is entry 0", "@cat\r\n猫\r\n@dog\r\n狗\r\n", "@cat", {{"cat", "猫"}, {"dog", "狗"}}},
+      {"single line without end", "@cat", "@cat", {}},
+      {"meaning taken whole", "t\r\n@a\r\n@b\r\nx\r\n", "t", {{"a", "@b"}}},
+      {"last word line", "t\r\n@a\r\nA\r\n@last", "t", {{"a", "A"}, {"last", ""}}},
+      {"word cut, not trimmed", "t\r\n@" + std::string(60, 'w') + "\r\nm\r\n@ a b  \r\nm\r\n", "t",
+       {{std::string(49, 'w'), "m"}, {" a b  ", "m"}}},
+      {"long lines in pieces", "t\r\n@a\r\n" + m1023 + "rest\r\n@b\r\n" + m1023 + "@c\r\nC\r\n", "t",
+       {{"a", m1023}, {"b", m1023}, {"c", "C"}}},
+      {"1023-byte line is one line", "t\r\n@" + x1022 + "\r\n意思\r\n", "t",
+       {{x1022.substr(0, 49), "意思"}}},
+      {"only line of 1023 bytes", "@" + x1022, "@" + x1022, {}},
+      {"cr lf after 1022 bytes", "t\r\n@a\r\n" + x1022 + "\r\n@b\r\nB\r\n", "t",
+       {{"a", x1022}, {"b", "B"}}},
+      {"lone cr kept, nul ends", "t\r\n@c\ra\0t\r\nm\0x\r\n"s, "t", {{"c\ra", "m"}}},
+      {"title cut", std::string(1500, 'T') + "\r\n@a\r\nA\r\n", std::string(1023, 'T'),
+       {{"a", "A"}}},
+      {"empty", "", "", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load(c.bytes);
+    EXPECT_EQ(table.title, c.title);
+    EXPECT_EQ(Loaded(), c.entries);
+    EXPECT_EQ(table.loaded, !c.entries.empty());
   }
-  TempFolder dir;
-  Loaded book;
-};
-
-TEST_F(WordTableTest, ReadsTitleAndEntriesWithCrLfOrLoneLf) {
-  for (const std::string& text :
-       {std::string("初中英语第一册\r\n@apple\r\n苹果\r\n@book\r\n书\r\n"),
-        std::string("初中英语第一册\n@apple\n苹果\n@book\n书\n")}) {
-    Load(text);
-    EXPECT_EQ(book.table.title, "初中英语第一册");
-    ASSERT_EQ(book.table.GetCount(), 2);
-    EXPECT_TRUE(book.table.loaded);
-    EXPECT_EQ(book.table.GetEntry(0).word, "apple");
-    EXPECT_EQ(book.table.GetEntry(0).meaning, "苹果");
-    EXPECT_EQ(book.table.GetEntry(1).number, 1);
-    EXPECT_EQ(book.table.GetEntry(1).word, "book");
-    EXPECT_EQ(book.table.GetEntry(1).meaning, "书");
-  }
-  EXPECT_TRUE(book.notices.empty());
+  EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(WordTableTest, TitleLineIsAlsoScannedAsAnEntry) {
-  Load("@cat\r\n猫\r\n@dog\r\n狗\r\n");
-  EXPECT_EQ(book.table.title, "@cat");
-  ASSERT_EQ(book.table.GetCount(), 2);
-  EXPECT_EQ(book.table.GetEntry(0).word, "cat");
-  EXPECT_EQ(book.table.GetEntry(1).meaning, "狗");
+TEST_F(WordTableTest, KeepsTheFirst7000Entries) {
+  Load(test::MakeBook(7005, "w").Text());  // larger than one read of the file
+  ASSERT_EQ(table.GetCount(), 7000);
+  EXPECT_EQ(table.GetEntry(6999).word, "w6999");
+  EXPECT_EQ(table.GetEntry(6999).meaning, "w6999 的意思");
 }
 
-TEST_F(WordTableTest, SingleLineWithoutLineEndHasNoEntries) {
-  Load("@cat");
-  EXPECT_EQ(book.table.title, "@cat");
-  EXPECT_EQ(book.table.GetCount(), 0);
-  EXPECT_FALSE(book.table.loaded);
+TEST_F(WordTableTest, IndexesOutsideTheBookGiveEntryZeroOfTheNewBook) {
+  Load(test::MakeBook(100, "old").Text());
+  Load(test::MakeBook(10, "new").Text());
+  for (int index : {10, 50, -1, 100000}) EXPECT_EQ(table.GetEntry(index).word, "new00") << index;
 }
 
-TEST_F(WordTableTest, MeaningLineIsTakenWholeEvenWithAnAt) {
-  Load("t\r\n@a\r\n@b\r\nx\r\n");
-  ASSERT_EQ(book.table.GetCount(), 1);
-  EXPECT_EQ(book.table.GetEntry(0).word, "a");
-  EXPECT_EQ(book.table.GetEntry(0).meaning, "@b");
-}
-
-TEST_F(WordTableTest, LastWordLineGetsAnEmptyMeaning) {
-  for (const char* text : {"t\r\n@a\r\nA\r\n@last", "t\r\n@a\r\nA\r\n@last\r\n"}) {
-    Load(text);
-    ASSERT_EQ(book.table.GetCount(), 2) << text;
-    EXPECT_EQ(book.table.GetEntry(1).word, "last");
-    EXPECT_EQ(book.table.GetEntry(1).meaning, "");
-  }
-}
-
-TEST_F(WordTableTest, WordsAreCutButNotTrimmed) {
-  const std::string sixty(60, 'x');
-  Load("t\r\n@" + sixty + "\r\nm\r\n@ a b  \r\nm\r\n");
-  ASSERT_EQ(book.table.GetCount(), 2);
-  EXPECT_EQ(book.table.GetEntry(0).word, std::string(49, 'x'));
-  EXPECT_EQ(book.table.GetEntry(1).word, " a b  ");
-}
-
-TEST_F(WordTableTest, OverlongLinesAreReadInPiecesOf1023Bytes) {
-  const std::string meaning(1023, 'm');
-  // The rest of a long meaning is a line of its own: ignored, or an entry
-  // when it begins with "@".
-  Load("t\r\n@a\r\n" + meaning + std::string(477, 'r') + "\r\n@b\r\n" + meaning + "@c\r\nC\r\n");
-  ASSERT_EQ(book.table.GetCount(), 3);
-  EXPECT_EQ(book.table.GetEntry(0).meaning, meaning);
-  EXPECT_EQ(book.table.GetEntry(1).word, "b");
-  EXPECT_EQ(book.table.GetEntry(1).meaning, meaning);
-  EXPECT_EQ(book.table.GetEntry(2).word, "c");
-  EXPECT_EQ(book.table.GetEntry(2).meaning, "C");
-}
-
-TEST_F(WordTableTest, CrLfStraddlingThePieceBoundaryIsOneLineEnd) {
-  // 1022 bytes, then CR as the 1023rd byte and LF as the 1024th.
-  const std::string meaning(1022, 'm');
-  Load("t\r\n@a\r\n" + meaning + "\r\n@b\r\nB\r\n");
-  ASSERT_EQ(book.table.GetCount(), 2);
-  EXPECT_EQ(book.table.GetEntry(0).meaning, meaning);
-  EXPECT_EQ(book.table.GetEntry(1).word, "b");
-  EXPECT_EQ(book.table.GetEntry(1).meaning, "B");
-}
-
-TEST_F(WordTableTest, TitleIsCutTo1023Bytes) {
-  Load(std::string(1500, 'T') + "\r\n@a\r\nA\r\n");
-  EXPECT_EQ(book.table.title, std::string(1023, 'T'));
-  EXPECT_EQ(book.table.GetCount(), 1);
-}
-
-TEST_F(WordTableTest, CapacityIs7000Entries) {
-  Load(Book(7005));
-  ASSERT_EQ(book.table.GetCount(), 7000);
-  EXPECT_EQ(book.table.GetEntry(6999).word, "w6999");
-  EXPECT_EQ(book.table.GetEntry(6999).number, 6999);
-  EXPECT_EQ(book.table.GetEntry(7000).word, "w0");
-}
-
-TEST_F(WordTableTest, ExactlyFullBookKeepsItsLastEntry) {
-  Load(Book(7000));
-  ASSERT_EQ(book.table.GetCount(), 7000);
-  EXPECT_EQ(book.table.GetEntry(6999).meaning, "m6999");
-}
-
-TEST_F(WordTableTest, IndexesOutsideTheBookGiveEntryZero) {
-  Load(Book(3));
-  for (int index : {3, -1, 100000}) EXPECT_EQ(book.table.GetEntry(index).word, "w0") << index;
-}
-
-TEST_F(WordTableTest, SmallerBookAfterLargerOne) {
-  Load(Book(100, "old"));
-  Load(Book(10, "new"));
-  EXPECT_EQ(book.table.GetCount(), 10);
-  EXPECT_EQ(book.table.GetEntry(9).word, "new9");
-  EXPECT_EQ(book.table.GetEntry(50).word, "new0");
-}
-
-TEST_F(WordTableTest, EmptyAndMissingFilesAreEmptyBooks) {
-  Load(Book(5));
-  Load("");
-  EXPECT_EQ(book.table.title, "");
-  EXPECT_EQ(book.table.GetCount(), 0);
-  EXPECT_FALSE(book.table.loaded);
-
-  const std::string missing = dir.File("missing.txt");
-  book.table.LoadFile(missing);
-  EXPECT_EQ(book.table.GetCount(), 0);
-  EXPECT_EQ(test::ReadBytes(missing), "");  // created, empty
-  EXPECT_TRUE(book.notices.empty());
-}
-
-TEST_F(WordTableTest, FailedOpenReportsOnceAndKeepsThePreviousBook) {
-  Load("Old\r\n@a\r\nA\r\n@b\r\nB\r\n");
-  book.table.LoadFile(dir.File("no-such-folder\\book.txt"));
-  ASSERT_EQ(book.notices.size(), 1u);
-  EXPECT_EQ(book.notices[0], "不能打开单词本");
-  EXPECT_EQ(book.table.title, "Old");
-  EXPECT_EQ(book.table.GetCount(), 2);
-  EXPECT_TRUE(book.table.loaded);
-  EXPECT_EQ(book.table.GetEntry(1).meaning, "B");
-}
-
-TEST(WordTable, NewTableIsEmpty) {
-  CWordTable table;
+TEST_F(WordTableTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
+  table.LoadFile(dir.File("missing.txt"));
   EXPECT_EQ(table.GetCount(), 0);
-  EXPECT_FALSE(table.loaded);
-  EXPECT_EQ(table.title, "");
-  WordEntry e = table.GetEntry(5);
-  EXPECT_EQ(e.number, 0);
-  EXPECT_EQ(e.word, "");
+  EXPECT_EQ(test::ReadBytes(dir.File("missing.txt")), "");
+
+  Load("Old\r\n@a\r\nA\r\n@b\r\nB\r\n");
+  table.LoadFile(dir.File("no-such-folder\\book.txt"));
+  EXPECT_EQ(notices, std::vector<std::string>{"不能打开单词本"});
+  EXPECT_EQ(table.title, "Old");
+  EXPECT_EQ(Loaded(), (Entries{{"a", "A"}, {"b", "B"}}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The dialog base's own modal loop, message routing and command mapping, and
-// the message-box helper, on a real window (template 129, the settings panel,
-// which has OK, Cancel and edits). Runs on Windows or Wine with a display.
+// The dialog base's own modal loop, message routing and command mapping, on
+// a real window. Runs on Windows or Wine with a display.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,10 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "res/resource.h"
+#include "test_resources.h"
 #include "win/dialog.h"
-#include "win/menu.h"
-#include "win/message_box.h"
 
 namespace win {
 namespace {
@@ -28,7 +25,7 @@ constexpr INT_PTR kWatchdogResult = -99;
 // recorded in `events`.
 class ScriptedDialog : public Dialog {
  public:
-  ScriptedDialog() : Dialog(IDD_SETTINGS) {}
+  ScriptedDialog() : Dialog(IDD_TEST) {}
 
   std::function<void(ScriptedDialog&)> script;
   std::function<void(UINT_PTR)> timer;
@@ -49,8 +46,13 @@ class ScriptedDialog : public Dialog {
     ::PostMessageA(Handle(), kScript, 0, 0);
     return true;
   }
-  bool OnCommand(int id, int /*notifyCode*/, HWND /*control*/) override {
-    if (id >= 32000) events.push_back("command " + std::to_string(id));
+  bool OnCommand(int id) override {
+    events.push_back("command " + std::to_string(id));
+    return true;
+  }
+  bool OnNotify(int id, int code, HWND /*control*/) override {
+    if (code == EN_CHANGE || code == BN_DOUBLECLICKED)
+      events.push_back("notify " + std::to_string(id) + " " + std::to_string(code));
     return true;
   }
   void OnOK() override {
@@ -89,9 +91,16 @@ void Click(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-struct FilterGuard {
-  explicit FilterGuard(MessageFilter filter) { SetMessageFilter(filter); }
-  ~FilterGuard() { SetMessageFilter(nullptr); }
+// Swallows the messages kSwallowed and counts them.
+struct SwallowingFilter : MessageFilter {
+  SwallowingFilter() { SetMessageFilter(this); }
+  ~SwallowingFilter() override { SetMessageFilter(nullptr); }
+  bool Filter(MSG& msg) override {
+    if (msg.message != kSwallowed) return false;
+    ++swallowed;
+    return true;
+  }
+  int swallowed = 0;
 };
 
 TEST(DialogModalLoop, ReturnsTheValueGivenToEndAndDestroysTheWindow) {
@@ -99,8 +108,10 @@ TEST(DialogModalLoop, ReturnsTheValueGivenToEndAndDestroysTheWindow) {
   HWND seen = nullptr;
   dialog.script = [&](ScriptedDialog& d) {
     seen = d.Handle();
-    EXPECT_TRUE(d.IsModal());
     EXPECT_TRUE(::IsWindowVisible(d.Handle()));  // shown although the template is not visible
+    EXPECT_EQ(Dialog::FromHandle(seen), &d);
+    EXPECT_EQ(Dialog::FromHandle(d.Item(IDOK)), nullptr);
+    EXPECT_EQ(Dialog::FromHandle(::GetDesktopWindow()), nullptr);
     d.End(1234);
   };
   EXPECT_EQ(dialog.RunModal(nullptr), 1234);
@@ -120,7 +131,7 @@ TEST(DialogModalLoop, KeysCloseBoxAndMenuCommandsReachOkAndCancel) {
   };
   const Case cases[] = {
       {"Esc in an edit",
-       [](HWND d) { ::PostMessageA(::GetDlgItem(d, IDC_RANGE_FIRST), WM_KEYDOWN, VK_ESCAPE, 0); },
+       [](HWND d) { ::PostMessageA(::GetDlgItem(d, IDC_EDIT), WM_KEYDOWN, VK_ESCAPE, 0); },
        IDCANCEL, "cancel"},
       {"close box", [](HWND d) { ::PostMessageA(d, WM_CLOSE, 0, 0); }, IDCANCEL, "cancel"},
       {"menu item 2", [](HWND d) { ::PostMessageA(d, WM_COMMAND, IDCANCEL, 0); }, IDCANCEL,
@@ -128,14 +139,14 @@ TEST(DialogModalLoop, KeysCloseBoxAndMenuCommandsReachOkAndCancel) {
       {"Cancel button", [](HWND d) { Click(d, IDCANCEL); }, IDCANCEL, "cancel"},
       {"OK button", [](HWND d) { Click(d, IDOK); }, IDOK, "ok"},
       {"Enter in an edit",
-       [](HWND d) { ::PostMessageA(::GetDlgItem(d, IDC_RANGE_FIRST), WM_KEYDOWN, VK_RETURN, 0); },
+       [](HWND d) { ::PostMessageA(::GetDlgItem(d, IDC_EDIT), WM_KEYDOWN, VK_RETURN, 0); },
        IDOK, "ok"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedDialog dialog;
     dialog.script = [&](ScriptedDialog& d) {
-      ::SetFocus(d.Item(IDC_RANGE_FIRST));
+      ::SetFocus(d.Item(IDC_EDIT));
       c.act(d.Handle());
     };
     EXPECT_EQ(dialog.RunModal(nullptr), c.result);
@@ -144,21 +155,32 @@ TEST(DialogModalLoop, KeysCloseBoxAndMenuCommandsReachOkAndCancel) {
   }
 }
 
-TEST(DialogModalLoop, OtherCommandsGoToOnCommand) {
+// A button acts on its click only: a radio button's double click must not
+// choose an answer twice. Menu items and accelerators come without a control.
+TEST(DialogModalLoop, CommandsComeFromClicksMenusAndAcceleratorsOnly) {
   ScriptedDialog dialog;
   dialog.script = [](ScriptedDialog& d) {
-    ::PostMessageA(d.Handle(), WM_COMMAND, 32813, 0);
+    HWND radio = d.Item(IDC_RADIO);
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(radio));
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_DOUBLECLICKED),
+                   reinterpret_cast<LPARAM>(radio));
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32813, 0), 0);  // menu item
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32814, 1), 0);  // accelerator
+    ::SetWindowTextA(d.Item(IDC_EDIT), "x");                          // sends EN_CHANGE
     Click(d.Handle(), IDOK);
   };
   EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  EXPECT_EQ(dialog.events, (std::vector<std::string>{"command 32813", "ok", "destroy"}));
+  EXPECT_EQ(dialog.events,
+            (std::vector<std::string>{"notify 100 768", "command 103", "notify 103 5",
+                                      "command 32813", "command 32814", "ok", "destroy"}));
 }
 
 TEST(DialogModalLoop, DisablesTheOwnerWhileRunningAndEnablesItAfter) {
   ScriptedDialog owner;
   ASSERT_TRUE(owner.CreateModeless(nullptr));
   ::ShowWindow(owner.Handle(), SW_SHOW);
-  HWND child = owner.Item(IDC_BOOK_PATH);
+  HWND child = owner.Item(IDC_EDIT);
 
   ScriptedDialog dialog;
   bool ownerEnabledInside = true;
@@ -237,49 +259,20 @@ TEST(DialogModalLoop, EndInsideASentMessageStopsTheLoopAtOnce) {
 }
 
 TEST(DialogModalLoop, FilterSeesMessagesFirstAndMayConsumeThem) {
-  static int swallowed;
-  swallowed = 0;
-  FilterGuard guard([](MSG& msg) {
-    if (msg.message != kSwallowed) return false;
-    ++swallowed;
-    return true;
-  });
-  ScriptedDialog dialog;
-  dialog.script = [](ScriptedDialog& d) {
-    ::PostMessageA(d.Handle(), kSwallowed, 0, 0);
-    ::PostMessageA(d.Item(IDC_BOOK_PATH), kSwallowed, 0, 0);
-    Click(d.Handle(), IDOK);
-  };
-  EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  EXPECT_EQ(swallowed, 2);
-  for (UINT msg : dialog.seenMessages) EXPECT_NE(msg, kSwallowed);
-}
-
-TEST(DialogModalLoop, PreTranslationSeesKeysOfTheControls) {
+  SwallowingFilter filter;
   ScriptedDialog dialog;
   HWND edit = nullptr;
   dialog.script = [&](ScriptedDialog& d) {
-    edit = d.Item(IDC_RANGE_LAST);
-    ::PostMessageA(edit, WM_KEYDOWN, 'A', 0);
+    edit = d.Item(IDC_OTHER_EDIT);
+    ::PostMessageA(d.Handle(), kSwallowed, 0, 0);
+    ::PostMessageA(d.Item(IDC_EDIT), kSwallowed, 0, 0);
+    ::PostMessageA(edit, WM_KEYDOWN, 'A', 0);  // reaches the dialog's pre-translation
     Click(d.Handle(), IDOK);
   };
   EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
+  EXPECT_EQ(filter.swallowed, 2);
+  for (UINT msg : dialog.seenMessages) EXPECT_NE(msg, kSwallowed);
   EXPECT_EQ(dialog.keyDownTargets, (std::vector<HWND>{edit}));
-}
-
-TEST(Dialog, FromHandleKnowsOnlyOurDialogWindows) {
-  ScriptedDialog dialog;
-  ASSERT_TRUE(dialog.CreateModeless(nullptr));
-  HWND hwnd = dialog.Handle();
-  EXPECT_EQ(Dialog::FromHandle(hwnd), &dialog);
-  EXPECT_EQ(Dialog::FromHandle(dialog.Item(IDOK)), nullptr);
-  EXPECT_EQ(Dialog::FromHandle(::GetDesktopWindow()), nullptr);
-  EXPECT_EQ(Dialog::FromHandle(nullptr), nullptr);
-  // End on a modeless dialog destroys it.
-  dialog.End(IDOK);
-  EXPECT_FALSE(::IsWindow(hwnd));
-  EXPECT_EQ(dialog.Handle(), nullptr);
-  EXPECT_EQ(Dialog::FromHandle(hwnd), nullptr);
 }
 
 TEST(Dialog, DestroyingTheObjectDestroysItsWindow) {
@@ -290,6 +283,10 @@ TEST(Dialog, DestroyingTheObjectDestroysItsWindow) {
     hwnd = dialog.Handle();
   }
   EXPECT_FALSE(::IsWindow(hwnd));
+  ScriptedDialog modeless;  // End on a modeless dialog destroys it
+  ASSERT_TRUE(modeless.CreateModeless(nullptr));
+  modeless.End(IDOK);
+  EXPECT_EQ(modeless.Handle(), nullptr);
 }
 
 TEST(Dialog, ItemHelpersKeepGbkTextWhole) {
@@ -298,22 +295,14 @@ TEST(Dialog, ItemHelpersKeepGbkTextWhole) {
   // Longer than any fixed buffer a helper might use, with double-byte text.
   std::string text = "books\\用户自定义字典";
   while (text.size() < 600) text += "单词本";
-  dialog.SetItemText(IDC_BOOK_PATH, text);
-  EXPECT_EQ(dialog.ItemText(IDC_BOOK_PATH), text);
-  dialog.SetItemText(IDC_BOOK_PATH, "");
-  EXPECT_EQ(dialog.ItemText(IDC_BOOK_PATH), "");
+  dialog.SetItemText(IDC_EDIT, text);
+  EXPECT_EQ(dialog.ItemText(IDC_EDIT), text);
+  dialog.SetItemText(IDC_EDIT, "");
+  EXPECT_EQ(dialog.ItemText(IDC_EDIT), "");
   EXPECT_EQ(dialog.ItemText(4711), "");  // no such control
 
-  dialog.SetItemInt(IDC_RANGE_FIRST, -12);
-  EXPECT_EQ(dialog.ItemText(IDC_RANGE_FIRST), "-12");
-
-  dialog.CheckButton(IDC_RECORD_MISSED, true);
-  EXPECT_TRUE(dialog.IsButtonChecked(IDC_RECORD_MISSED));
-  dialog.CheckButton(IDC_RECORD_MISSED, false);
-  EXPECT_FALSE(dialog.IsButtonChecked(IDC_RECORD_MISSED));
-
-  dialog.EnableItem(IDC_CLEAR_MISSED, false);
-  EXPECT_FALSE(::IsWindowEnabled(dialog.Item(IDC_CLEAR_MISSED)));
+  dialog.SetItemInt(IDC_EDIT, -12);
+  EXPECT_EQ(dialog.ItemText(IDC_EDIT), "-12");
   dialog.Destroy();
 }
 
@@ -342,87 +331,11 @@ TEST(Dialog, ColourRequestsGetTheProgramColours) {
 
   // Editable edits keep the system's look.
   EXPECT_EQ(::SendMessageA(dialog.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(dialog.Item(IDC_BOOK_PATH))),
+                           reinterpret_cast<LPARAM>(dialog.Item(IDC_EDIT))),
             ::DefWindowProcA(dialog.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(dialog.Item(IDC_BOOK_PATH))));
+                             reinterpret_cast<LPARAM>(dialog.Item(IDC_EDIT))));
   ::ReleaseDC(label, dc);
   dialog.Destroy();
-}
-
-// Finds a visible message box of this thread other than `except`.
-struct BoxSearch {
-  HWND except;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<BoxSearch*>(param);
-  char cls[16] = {};
-  ::GetClassNameA(hwnd, cls, sizeof cls);
-  if (hwnd == search->except || std::string(cls) != "#32770" || !::IsWindowVisible(hwnd))
-    return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-TEST(ShowMessageBox, CaptionIsTheProgramNameAndTheActiveWindowOwnsIt) {
-  const std::string name = ProgramName();
-  EXPECT_EQ(name, "vodari_win_tests");
-
-  ScriptedDialog dialog;
-  HWND dialogHwnd = nullptr;
-  std::string caption, text;
-  HWND owner = nullptr;
-  int pressed = 0;
-  // The box runs its own loop; a timer of the dialog fires inside it, reads
-  // the box and presses its OK button.
-  dialog.timer = [&](UINT_PTR) {
-    BoxSearch search = {dialogHwnd, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) return;
-    ::KillTimer(dialogHwnd, 1);
-    char buffer[256] = {};
-    ::GetWindowTextA(search.found, buffer, sizeof buffer);
-    caption = buffer;
-    ::GetDlgItemTextA(search.found, 0xFFFF, buffer, sizeof buffer);
-    text = buffer;
-    owner = ::GetWindow(search.found, GW_OWNER);
-    ::PostMessageA(::GetDlgItem(search.found, IDOK), BM_CLICK, 0, 0);
-  };
-  dialog.script = [&](ScriptedDialog& d) {
-    dialogHwnd = d.Handle();
-    ::SetTimer(dialogHwnd, 1, 100, nullptr);
-    pressed = ShowMessageBox("你所选的单词本中没有单词");
-    d.End(IDOK);
-  };
-  EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  EXPECT_EQ(pressed, IDOK);
-  EXPECT_EQ(caption, name);
-  EXPECT_EQ(text, "你所选的单词本中没有单词");
-  EXPECT_EQ(owner, dialogHwnd);
-}
-
-// The tray menu's changes address items by command, also inside pop-ups,
-// and keep each item's id and state.
-TEST(Menu, ItemChangesByCommandKeepIdsAndReachSubMenus) {
-  Menu menu = Menu::Load(IDR_MAIN_POPUP_MENU);
-  ASSERT_TRUE(menu);
-  HMENU popup = menu.SubMenu(0);
-  ASSERT_NE(popup, nullptr);
-
-  GrayMenuItem(popup, IDC_START_TEST);
-  SetMenuItemText(popup, IDC_RECITE, "结束背单词");
-  RemoveMenuItem(popup, ID_TOGGLE_MAIN_WINDOW);
-  GrayMenuItem(popup, 32813);  // a book inside 选择字典 / 大学英语
-
-  EXPECT_TRUE(::GetMenuState(popup, IDC_START_TEST, MF_BYCOMMAND) & MF_GRAYED);
-  char buffer[64] = {};
-  ::GetMenuStringA(popup, IDC_RECITE, buffer, sizeof buffer, MF_BYCOMMAND);
-  EXPECT_STREQ(buffer, "结束背单词");
-  EXPECT_FALSE(::GetMenuState(popup, IDC_RECITE, MF_BYCOMMAND) & MF_GRAYED);
-  EXPECT_EQ(::GetMenuState(popup, ID_TOGGLE_MAIN_WINDOW, MF_BYCOMMAND), static_cast<UINT>(-1));
-  EXPECT_TRUE(::GetMenuState(popup, 32813, MF_BYCOMMAND) & MF_GRAYED);
-  EXPECT_EQ(::GetMenuItemCount(popup), 9);
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 #include "book_checker/book_check.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 
 #include "book_checker/text_encoding.h"
-#include "books/word_table.h"
+#include "books/gbk.h"
 
 namespace vodari::book_checker {
 namespace {
 
-constexpr std::size_t kPiece = CWordTable::kLineBufferSize - 1;
-constexpr std::size_t kMaxWord = CWordTable::kMaxWordLength;
-constexpr std::size_t kCapacity = CWordTable::kBookCapacity;
+constexpr std::size_t kPiece = kLinePieceBytes;
+constexpr std::size_t kMaxWord = kMaxWordBytes;
+constexpr std::size_t kCapacity = kBookCapacity;
 constexpr int kMaxByteErrors = 20;  // per file; the rest are counted in one finding
 
 std::vector<PhysicalLine> SplitLines(std::string_view bytes) {
@@ -37,52 +38,12 @@ std::vector<PhysicalLine> SplitLines(std::string_view bytes) {
 // The program keeps its lines as C strings: a NUL byte ends them.
 std::string CutAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
-// Every read the program's line reader makes, in order, up to the end of
-// the file: a line of n bytes gives pieces of at most 1023 bytes, and when
-// n is a whole number of pieces the line end is read as one more, empty,
-// piece.
-std::vector<LinePiece> PiecesOf(const std::vector<PhysicalLine>& lines) {
-  std::vector<LinePiece> pieces;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const int number = static_cast<int>(i) + 1;
-    const std::string_view bytes = lines[i].bytes;
-    const bool ended = lines[i].end != PhysicalLine::End::kNone;
-    for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
-      const std::size_t length = std::min(kPiece, bytes.size() - at);
-      const bool atEnd = !ended && at + length == bytes.size() && length < kPiece;
-      pieces.push_back({CutAtNul(bytes.substr(at, length)), number, at, atEnd, false});
-    }
-    if (bytes.size() % kPiece == 0) {
-      pieces.push_back({"", number, bytes.size(), !ended, !ended});
-    }
-  }
-  if (lines.empty() || lines.back().end != PhysicalLine::End::kNone) {
-    pieces.push_back({"", static_cast<int>(lines.size()) + 1, 0, true, true});
-  }
-  return pieces;
-}
-
-bool IsWordLine(const std::string& text) { return !text.empty() && text[0] == '@'; }
-
 // True when cutting `text` after `length` bytes splits a GBK character.
 bool CutsCharacter(std::string_view text, std::size_t length) {
   std::size_t pos = 0;
   while (pos < length && pos < text.size())
     pos += std::max<std::size_t>(1, GbkCharLength(text, pos));
   return pos > length;
-}
-
-// The word with its ASCII letters lower-cased; the trail bytes of GBK
-// characters are left alone even when they fall in the letter range.
-std::string Folded(const std::string& word) {
-  std::string out = word;
-  for (std::size_t pos = 0; pos < out.size();) {
-    const std::size_t length = std::max<std::size_t>(1, GbkCharLength(out, pos));
-    if (length == 1 && out[pos] >= 'A' && out[pos] <= 'Z')
-      out[pos] = static_cast<char>(out[pos] - 'A' + 'a');
-    pos += length;
-  }
-  return out;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -238,12 +199,12 @@ void CheckEntry(const BookEntry& entry, std::string_view lineBytes, bool first, 
     report.Error(line, "word line is longer than " + std::to_string(kPiece) +
                            " bytes, so the program takes the rest of it as the meaning of " + word +
                            " and the next line is not read as the meaning");
-  } else if (IsWordLine(meaning.text)) {
+  } else if (meaning.IsWordLine()) {
     report.Error(line, "word " + word + " has no meaning line: the next line " +
-                           Quoted(meaning.text, 40) + report.AtLine(meaning.line) +
+                           Quoted(meaning.Text(), 40) + report.AtLine(meaning.line) +
                            " is a word line, which the program would take as the meaning of " +
                            word + " instead of as a word");
-  } else if (meaning.text.empty()) {
+  } else if (meaning.Text().empty()) {
     report.Warning(meaning.line, "empty meaning of the word " + word);
   }
 }
@@ -253,18 +214,19 @@ void CheckSkippedLines(const BookLayout& layout, Report& report) {
     // Line 1 is the title; later pieces of an over-long line are reported
     // with its length.
     if (piece.line == 1 || piece.column > 0 || piece.nothing) continue;
-    if (piece.text.empty()) {
+    const std::string_view line = piece.Text();
+    if (line.empty()) {
       report.Warning(piece.line, "blank line; the program ignores it");
       continue;
     }
     std::string hint;
-    const std::size_t text = piece.text.find_first_not_of(" \t");
-    if (text != std::string::npos && text > 0 && piece.text[text] == '@') {
+    const std::size_t text = line.find_first_not_of(" \t");
+    if (text != std::string::npos && text > 0 && line[text] == '@') {
       hint = " (there is a blank before the \"@\")";
-    } else if (piece.text.compare(0, 2, "\xA3\xC0") == 0) {
+    } else if (line.substr(0, 2) == "\xA3\xC0") {
       hint = " (it starts with a full-width \"@\"; a word line needs the ASCII one)";
     }
-    report.Warning(piece.line, "line " + Quoted(piece.text, 40) +
+    report.Warning(piece.line, "line " + Quoted(line, 40) +
                                    " is ignored: it is no word line (\"@word\") and follows none" +
                                    hint);
   }
@@ -284,7 +246,7 @@ void CheckWordSet(const std::vector<BookEntry>& entries, Report& report) {
       continue;
     }
     firstExact.emplace(word, i);
-    const auto folded = firstFolded.emplace(Folded(word), i);
+    const auto folded = firstFolded.emplace(GbkToLower(word), i);
     if (!folded.second) {
       const BookEntry& other = entries[folded.first->second];
       report.Warning(line, "word " + Quoted(word) + " differs only in letter case from " +
@@ -300,7 +262,7 @@ void CheckWordSet(const std::vector<BookEntry>& entries, Report& report) {
   const BookEntry* previous = nullptr;
   for (const BookEntry& entry : entries) {
     if (entry.word.empty()) continue;
-    if (previous && Folded(entry.word) < Folded(previous->word) && unordered++ == 0) {
+    if (previous && GbkToLower(entry.word) < GbkToLower(previous->word) && unordered++ == 0) {
       first = &entry;
       firstBefore = previous;
     }
@@ -319,48 +281,27 @@ void CheckWordSet(const std::vector<BookEntry>& entries, Report& report) {
 }  // namespace
 
 BookLayout ReadBookLayout(std::string_view bytes) {
+  // Reads with no capacity of its own, so that the entries the program
+  // ignores past its capacity can be counted for the report.
+  struct Recorder {
+    BookLayout& layout;
+    void Title(const LinePiece& piece) { layout.title = piece.Text(); }
+    void Entry(int number, const LinePiece& word, const LinePiece& meaning) {
+      if (static_cast<std::size_t>(number) < kCapacity) {
+        layout.entries.push_back(
+            {std::string(word.Word()), std::string(meaning.Text()), word, meaning});
+      } else if (layout.ignoredEntries++ == 0) {
+        layout.firstIgnoredEntryLine = word.line;
+      }
+    }
+    void Other(const LinePiece& piece) {
+      if (layout.entries.size() < kCapacity && !piece.nothing) layout.skipped.push_back(piece);
+    }
+  };
   BookLayout layout;
   layout.lines = SplitLines(bytes);
-  const std::vector<LinePiece> pieces = PiecesOf(layout.lines);
-
-  std::size_t next = 0;
-  bool atEnd = false;
-  // Reads like the program's line reader: past the end it keeps giving
-  // empty reads, and the end-of-file condition, once set, stays.
-  auto read = [&]() -> LinePiece {
-    LinePiece piece;
-    if (next < pieces.size()) {
-      piece = pieces[next++];
-    } else {
-      piece.line = pieces.back().line;
-      piece.atEnd = piece.nothing = true;
-    }
-    atEnd = atEnd || piece.atEnd;
-    return piece;
-  };
-
-  // The title is read on its own, then the file is read again from the
-  // start; a title line that ran into the end of the file leaves no entries.
-  layout.title = read().text;
-  next = 0;
-  if (atEnd) return layout;
-  for (;;) {
-    const LinePiece piece = read();
-    // The program stops at the capacity; past it, entries are only counted
-    // for the report.
-    const bool full = layout.entries.size() == kCapacity;
-    if (IsWordLine(piece.text)) {
-      LinePiece meaning = read();
-      if (full) {
-        if (layout.ignoredEntries++ == 0) layout.firstIgnoredEntryLine = piece.line;
-      } else {
-        layout.entries.push_back({piece.text.substr(1, kMaxWord), meaning.text, piece, meaning});
-      }
-    } else if (!full && !piece.nothing) {
-      layout.skipped.push_back(piece);
-    }
-    if (atEnd) break;
-  }
+  Recorder recorder{layout};
+  ReadBook(bytes, INT_MAX, recorder);
   return layout;
 }
 
@@ -407,7 +348,7 @@ CheckResult CheckBook(std::string_view bytes, const CheckOptions& options) {
   if (layout.entries.empty() && !options.allowEmpty) {
     std::string hint;
     if (layout.lines.size() == 1 && layout.lines[0].end == PhysicalLine::End::kNone &&
-        IsWordLine(std::string(layout.lines[0].bytes))) {
+        layout.lines[0].bytes.substr(0, 1) == "@") {
       hint = " (a file of one line without line end is read as the title only)";
     }
     report.Error(0,

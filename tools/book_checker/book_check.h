@@ -1,9 +1,8 @@
 // Checks a GBK word book against the way Vodari reads it.
 //
-// ReadBookLayout replays the program's loader on the raw bytes (line pieces
-// of at most 1023 bytes, the title line scanned again as an ordinary line,
-// the 7000-entry limit) and records where every piece came from, so each
-// finding of CheckBook can name the physical line it is about.
+// ReadBookLayout reads the bytes with the program's own reader and records
+// every piece it yields with the physical line it came from, so each finding
+// of CheckBook can name the line it is about.
 #pragma once
 
 #include <cstddef>
@@ -12,17 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vodari::book_checker {
+#include "books/book_reader.h"
 
-// One read of the program's line reader: a physical line, or a piece of one
-// that is longer than the reader's buffer.
-struct LinePiece {
-  std::string text;        // the bytes the program sees (cut at a NUL byte)
-  int line = 0;            // physical line, from 1
-  std::size_t column = 0;  // byte offset of the piece in its physical line
-  bool atEnd = false;      // this read ran into the end of the file
-  bool nothing = false;    // the read found no bytes at all: past the last line
-};
+namespace vodari::book_checker {
 
 struct BookEntry {
   std::string word;     // as stored: cut to the program's maximum length
@@ -39,7 +30,7 @@ struct PhysicalLine {
 struct BookLayout {
   std::string title;
   std::vector<BookEntry> entries;  // what the program loads
-  int ignoredEntries = 0;          // entries past the capacity
+  int ignoredEntries = 0;          // entries past the capacity, which it ignores
   int firstIgnoredEntryLine = 0;
   std::vector<LinePiece> skipped;  // pieces read that are neither word nor meaning
   std::vector<PhysicalLine> lines;

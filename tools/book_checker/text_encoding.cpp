@@ -55,15 +55,6 @@ class Iconv {
 
 }  // namespace
 
-std::size_t GbkCharLength(std::string_view text, std::size_t pos) {
-  const unsigned char c = Byte(text, pos);
-  if (c < 0x80) return 1;
-  if (c == 0x80 || c == 0xFF || pos + 1 >= text.size()) return 0;
-  const unsigned char trail = Byte(text, pos + 1);
-  const bool trailOk = (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFE);
-  return trailOk ? 2 : 0;
-}
-
 std::size_t Utf8CharLength(std::string_view text, std::size_t pos) {
   const unsigned char c = Byte(text, pos);
   if (c < 0x80) return 1;

@@ -1,6 +1,6 @@
-// Byte-level functions for GBK word books: telling valid GBK from stray bytes,
-// spotting a file saved as UTF-8, and converting between GBK and UTF-8 with
-// glibc's iconv.
+// Byte-level functions for GBK word books: spotting a file saved as UTF-8,
+// and converting between GBK and UTF-8 with glibc's iconv. The GBK
+// characters themselves are the program's (books/gbk.h).
 #pragma once
 
 #include <cstddef>
@@ -8,12 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vodari::book_checker {
+#include "books/gbk.h"
 
-// Length of the GBK character at `pos`: 1 for an ASCII byte, 2 for a lead
-// byte 0x81-0xFE followed by a trail byte 0x40-0x7E or 0x80-0xFE, and 0 when
-// the byte starts no valid character.
-std::size_t GbkCharLength(std::string_view text, std::size_t pos);
+namespace vodari::book_checker {
 
 // True when `bytes` start with a UTF-8 byte order mark, or are valid UTF-8
 // holding at least one multi-byte character. Real GBK text with Chinese in it

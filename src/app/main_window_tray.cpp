@@ -1,0 +1,67 @@
+#include "app/main_window_tray.h"
+
+#include "res/resource.h"
+#include "win/menu.h"
+
+namespace vodari {
+namespace {
+
+constexpr UINT kTrayIconId = 10;
+
+}  // namespace
+
+MainWindowTray::MainWindowTray(win::Dialog& dialog, HICON icon, StudyOptions& options)
+    : dialog_(dialog), icon_(icon), options_(options), icon10_(kTrayIconId, WM_TRAY_CALLBACK) {}
+
+void MainWindowTray::MinimiseToTray() {
+  icon10_.Add(dialog_.Handle(), icon_, "系统管理程序");
+  ::ShowWindow(dialog_.Handle(), SW_HIDE);
+  options_.mainWindowShown = 0;
+}
+
+void MainWindowTray::ToggleMainWindow() {
+  if (!options_.mainWindowShown) {
+    ShowMainWindow();
+  } else {
+    ::ShowWindow(dialog_.Handle(), SW_HIDE);
+    options_.mainWindowShown = 0;
+  }
+}
+
+void MainWindowTray::ShowMainWindow() {
+  ::ShowWindow(dialog_.Handle(), SW_SHOWNORMAL);
+  ::BringWindowToTop(dialog_.Handle());
+  options_.mainWindowShown = 1;
+}
+
+win::Menu MainWindowTray::TrayMenu(bool reciting) {
+  win::Menu menu = win::Menu::Load(IDR_MAIN_POPUP_MENU);
+  HMENU popup = menu.SubMenu(0);
+  if (popup != nullptr && reciting) {
+    win::GrayMenuItem(popup, IDC_START_TEST);
+    win::GrayMenuItem(popup, IDC_END_TEST);
+    win::SetMenuItemText(popup, IDC_RECITE, "结束背单词");
+  }
+  return menu;
+}
+
+void MainWindowTray::OnTrayCallback(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDBLCLK) {
+    ToggleMainWindow();
+  } else if (mouseMessage == WM_RBUTTONDOWN) {
+    const win::Menu menu = TrayMenu(options_.reciting != 0);
+    // The main window may be hidden and not in front: the menu must close
+    // when the user clicks elsewhere.
+    win::TrackPopupAtCursor(menu.SubMenu(0), dialog_.Handle(), true);
+  }
+}
+
+void MainWindowTray::ShowMainMenu() {
+  win::Menu menu = win::Menu::Load(IDR_MAIN_POPUP_MENU);
+  if (HMENU popup = menu.SubMenu(0)) {
+    win::RemoveMenuItem(popup, ID_TOGGLE_MAIN_WINDOW);
+    win::TrackPopupAtCursor(popup, dialog_.Handle());
+  }
+}
+
+}  // namespace vodari

@@ -1,0 +1,38 @@
+// Looking a word up over all word books: the full search of the lookup
+// dialog (and of the capture popup, which tries one more form), and the
+// incremental lookup over one table while the user types.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "books/word_table.h"
+
+namespace vodari {
+
+inline constexpr const char* kLookupNotFoundText = "现在的单词库中没有你想要找的单词, 请手动加入";
+inline constexpr const char* kLookupPromptText = "请输入您要查询的单词";
+
+// The books of a full search, in order: 考研单词表, 用户自定义字典 and
+// 单词本1 to 单词本35.
+std::vector<std::string> SearchBooks();
+
+// Looks each form up in turn, stopping at the first exact match (same
+// bytes, same length). Each form is looked for first in `table` as it
+// stands, then in every book of SearchBooks(), each loaded into `table`
+// with LoadFile. `table` ends holding the book of the match, or the last
+// book loaded.
+std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
+
+// The full search: `input` in lower case, then in upper case.
+std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input);
+
+// The first entry, in book order, whose word sorts at or after `input`
+// (CompareGbk); nullopt when none does.
+std::optional<WordEntry> IncrementalLookup(const CWordTable& table, const std::string& input);
+
+// How a found entry is shown: the word, four spaces, the meaning.
+std::string LookupResultText(const WordEntry& entry);
+
+}  // namespace vodari
