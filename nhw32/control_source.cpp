@@ -124,6 +124,9 @@ ReadResult ReadListBox(HWND window, POINT client, const Deadline& deadline, Capt
       copied <= 0 ||
       !SendWithin(window, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&itemRect), deadline, hit) || hit == LB_ERR)
     return ReadResult::kRead;
+  // Below the last item the nearest item is named, though the pointer is
+  // on none.
+  if (!::PtInRect(&itemRect, client)) return ReadResult::kRead;
   buffer.back() = L'\0';
   const std::u16string text(reinterpret_cast<const char16_t*>(buffer.data()),
                             std::min<std::size_t>(static_cast<std::size_t>(copied), kMaxReadUnits));

@@ -181,7 +181,7 @@ TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
 
 TEST_F(CaptureLibraryTest, NothingUnderThePointerStillGivesANoticeAndAnEmptyText) {
   EXPECT_EQ(CaptureAt("edit"), "bravo");
-  for (const char* name : {"blank", "edit-past-end", "edit-below", "rich-past-end", "rich-below"})
+  for (const char* name : {"blank", "edit-past-end", "edit-below", "rich-past-end", "rich-below", "list-below"})
     EXPECT_EQ(CaptureAt(name), "") << name;
 }
 

@@ -160,6 +160,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RECT item = {};
   ::SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
   Report(out, "list", list, TextMiddle(L"papa ", L"quebec", item.left + 2, item.top));
+  Report(out, "list-below", list, POINT{item.left + 10, item.bottom + 3 * LineHeight()});
   RECT face = {};
   ::GetClientRect(button, &face);
   const int buttonLeft = (face.right - TextWidth(L"romeo sierra")) / 2;
