@@ -30,6 +30,29 @@ for book in data/books/*; do
 done
 [ "$books_ok" = true ] || { echo "word book check failed" >&2; exit 1; }
 
+echo "== benchmarks, one short run (figures only, not checked)"
+"$root/build/native/bench/vodari_bench" --benchmark_min_time=0.05 | grep -E 'limit' || true
+
+echo "== fuzzers, short runs"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+fuzz_dir=$(mktemp -d)
+fuzz() {  # target, seconds, then more options and seed folders
+  local target=$1 seconds=$2
+  shift 2
+  mkdir -p "$fuzz_dir/$target"
+  if ! "$root/build/fuzz/fuzz/$target" -max_total_time="$seconds" -artifact_prefix="$fuzz_dir/" \
+    "$fuzz_dir/$target" "$@" >"$fuzz_dir/$target.log" 2>&1; then
+    tail -20 "$fuzz_dir/$target.log" >&2
+    echo "$target failed; its input is in $fuzz_dir" >&2
+    exit 1
+  fi
+  grep -E '^Done' "$fuzz_dir/$target.log"
+}
+fuzz fuzz_book_reader 35 -dict="$root/fuzz/book.dict" "$root/fuzz/seeds/book"
+fuzz fuzz_dialog_integer 15
+rm -rf "$fuzz_dir"
+
 echo "== native unit tests under ASan and UBSan"
 cmake --preset native-sanitize >/dev/null
 cmake --build --preset native-sanitize -j "$jobs" --target vodari_unit_tests

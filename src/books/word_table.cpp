@@ -4,43 +4,55 @@
 #include "books/shared_file.h"
 
 namespace vodari {
-namespace {
 
-// Stores what the reader finds into the table's slots. Assigning into the
-// slots' strings reuses their storage from the previous book.
-struct TableFiller {
-  std::string& title;
-  std::vector<WordEntry>& entries;
+// Records where the reader finds each entry in the book's bytes.
+struct CWordTable::Filler {
+  CWordTable& table;
 
-  void Title(const LinePiece& piece) { title.assign(piece.Text()); }
+  Span SpanOf(std::string_view text) const {
+    return {static_cast<std::uint32_t>(text.data() - table.bookBytes_.data()),
+            static_cast<std::uint32_t>(text.size())};
+  }
+  void Title(const LinePiece& piece) { table.title.assign(piece.text); }
   void Entry(int number, const LinePiece& word, const LinePiece& meaning) {
-    WordEntry& slot = entries[static_cast<std::size_t>(number)];
-    slot.number = number;
-    slot.word.assign(word.Word());
-    slot.meaning.assign(meaning.Text());
+    CWordTable::Entry& slot = table.slots_[Slot(number)];
+    slot.word = SpanOf(word.Word());
+    // A meaning read past the end of the file has no place in the bytes.
+    slot.meaning = meaning.nothing ? Span{} : SpanOf(meaning.text);
   }
   void Other(const LinePiece&) {}
 };
 
-}  // namespace
-
-CWordTable::CWordTable(Notice notice) : notice_(std::move(notice)), entries_(kBookCapacity) {}
+CWordTable::CWordTable(Notice notice) : notice_(std::move(notice)), slots_(kBookCapacity) {}
 
 void CWordTable::LoadFile(const std::string& path) {
+  if (ReadFileBytes(path)) TakeReadBook();
+}
+
+std::optional<std::string_view> CWordTable::ReadFileBytes(const std::string& path) {
   SharedFile file;
   if (!file.OpenForReading(path)) {
     if (notice_) notice_("不能打开单词本");
-    return;
+    return std::nullopt;
   }
-  const std::string_view bytes = ReadWholeFile(file, fileBytes_);
-  TableFiller filler{title, entries_};
-  count_ = ReadBook(bytes, kBookCapacity, filler);
+  readLength_ = ReadWholeFile(file, readStorage_).size();
+  return std::string_view(readStorage_.data(), readLength_);
+}
+
+void CWordTable::TakeReadBook() {
+  // The two buffers change places: the bytes read become the book's, and
+  // the old book's storage is reused by the next read.
+  bookBytes_.swap(readStorage_);
+  bookLength_ = readLength_;
+  Filler filler{*this};
+  count_ = ReadBook(std::string_view(bookBytes_.data(), bookLength_), kBookCapacity, filler);
   loaded = count_ != 0;
+  if (count_ != 0) firstEntry_ = {0, std::string(Word(0)), std::string(Meaning(0))};
 }
 
 WordEntry CWordTable::GetEntry(int index) const {
-  if (index >= 0 && index < count_) return entries_[static_cast<std::size_t>(index)];
-  return entries_[0];
+  if (index < 0 || index >= count_) return firstEntry_;
+  return {index, std::string(Word(index)), std::string(Meaning(index))};
 }
 
 }  // namespace vodari

@@ -2,7 +2,9 @@
 // LoadFile. The file format and its reading are in book_reader.h.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,23 +32,53 @@ class CWordTable {
   // table keeps the book it held.
   void LoadFile(const std::string& path);
 
-  // A copy of the entry at `index`; any index outside the book gives entry 0.
+  // LoadFile in two steps, for a search that looks at a book's bytes before
+  // taking the book in. ReadFileBytes opens and reads the file as LoadFile
+  // does (a missing file is created; one that cannot be opened gets the
+  // notice, leaves everything as it was and gives nullopt). TakeReadBook then
+  // replaces title, entries and count with the book read last.
+  std::optional<std::string_view> ReadFileBytes(const std::string& path);
+  void TakeReadBook();
+
+  // A copy of the entry at `index`; any index outside the book gives entry 0
+  // (which a load that finds no entries leaves as it was).
   WordEntry GetEntry(int index) const;
   int GetCount() const { return count_; }
-  // The entry at `index`, 0 <= index < GetCount(), without a copy; for
-  // searches that walk the whole book.
-  const WordEntry& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
+  // The word and meaning at `index`, 0 <= index < GetCount(), without a
+  // copy; for searches that walk the whole book.
+  std::string_view Word(int index) const { return Text(slots_[Slot(index)].word); }
+  std::string_view Meaning(int index) const { return Text(slots_[Slot(index)].meaning); }
 
   std::string title;
   bool loaded = false;
 
  private:
+  // Where a word or meaning lies in the book's bytes.
+  struct Span {
+    std::uint32_t at = 0;
+    std::uint32_t length = 0;
+  };
+  struct Entry {
+    Span word;
+    Span meaning;
+  };
+  struct Filler;
+
+  static std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
+  std::string_view Text(Span span) const {
+    return std::string_view(bookBytes_.data() + span.at, span.length);
+  }
+
   Notice notice_;
-  std::vector<WordEntry> entries_;  // kBookCapacity slots, allocated once
+  // The entries point into the bytes of the book they came from, so a load
+  // copies no text; the storage of both buffers is kept from book to book.
+  std::vector<Entry> slots_;  // kBookCapacity slots, allocated once
+  std::string bookBytes_;  // the book the table holds, in its first bookLength_ bytes
+  std::size_t bookLength_ = 0;
+  std::string readStorage_;  // a book read and not yet taken, in its first readLength_ bytes
+  std::size_t readLength_ = 0;
+  WordEntry firstEntry_;  // entry 0, kept past a load without entries
   int count_ = 0;
-  // The bytes of the last file read; kept so that loading book after book
-  // reuses the storage, as it reuses the entries' strings.
-  std::string fileBytes_;
 };
 
 }  // namespace vodari

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "books/word_table.h"
@@ -24,6 +25,13 @@ std::vector<std::string> SearchBooks();
 // with LoadFile. `table` ends holding the book of the match, or the last
 // book loaded.
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
+
+// False only when no entry of the book in `bytes` can have `word`: the book
+// nowhere holds "@", the word and then a line end (or the end of the file, a
+// NUL byte, or anything at all when the word is as long as a word can be).
+// Much faster than reading the book into a table, so the full search reads
+// into the table only the books that may hold the word.
+bool BookMayHoldWord(std::string_view bytes, const std::string& word);
 
 // The full search: `input` in lower case, then in upper case.
 std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input);

@@ -201,10 +201,10 @@ void CheckEntry(const BookEntry& entry, std::string_view lineBytes, bool first, 
                            " and the next line is not read as the meaning");
   } else if (meaning.IsWordLine()) {
     report.Error(line, "word " + word + " has no meaning line: the next line " +
-                           Quoted(meaning.Text(), 40) + report.AtLine(meaning.line) +
+                           Quoted(meaning.text, 40) + report.AtLine(meaning.line) +
                            " is a word line, which the program would take as the meaning of " +
                            word + " instead of as a word");
-  } else if (meaning.Text().empty()) {
+  } else if (meaning.text.empty()) {
     report.Warning(meaning.line, "empty meaning of the word " + word);
   }
 }
@@ -214,7 +214,7 @@ void CheckSkippedLines(const BookLayout& layout, Report& report) {
     // Line 1 is the title; later pieces of an over-long line are reported
     // with its length.
     if (piece.line == 1 || piece.column > 0 || piece.nothing) continue;
-    const std::string_view line = piece.Text();
+    const std::string_view line = piece.text;
     if (line.empty()) {
       report.Warning(piece.line, "blank line; the program ignores it");
       continue;
@@ -285,11 +285,11 @@ BookLayout ReadBookLayout(std::string_view bytes) {
   // ignores past its capacity can be counted for the report.
   struct Recorder {
     BookLayout& layout;
-    void Title(const LinePiece& piece) { layout.title = piece.Text(); }
+    void Title(const LinePiece& piece) { layout.title = piece.text; }
     void Entry(int number, const LinePiece& word, const LinePiece& meaning) {
       if (static_cast<std::size_t>(number) < kCapacity) {
         layout.entries.push_back(
-            {std::string(word.Word()), std::string(meaning.Text()), word, meaning});
+            {std::string(word.Word()), std::string(meaning.text), word, meaning});
       } else if (layout.ignoredEntries++ == 0) {
         layout.firstIgnoredEntryLine = word.line;
       }
