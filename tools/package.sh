@@ -11,10 +11,8 @@ root=$(pwd)
 
 "$root/tools/setup.sh"
 cmake --preset windows >/dev/null
-targets=(Vodari)
-# Our capture library, once the build has it, goes beside the program.
-if cmake --build --preset windows --target help | grep -qw nhw32; then targets+=(nhw32); fi
-cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target "${targets[@]}"
+# Building the program builds our capture library nhw32.dll beside it too.
+cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target Vodari
 
 version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' src/res/vodari.rc)
 [ -n "$version" ] || { echo "package: no ProductVersion in src/res/vodari.rc" >&2; exit 1; }
