@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the user guide's pictures (docs/guide/*.png) from the real program
 # under Wine on a virtual display: each scene of the demo driver, cut out of
-# the screen. The program runs in a fresh lay-out of the shipped books, so no
+# the screen. Usage: tools/guide_screenshots.sh [SCENE...] (default: all). The program runs in a fresh lay-out of the shipped books, so no
 # record of a test run shows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,9 +35,10 @@ shoot() {
   echo "guide: docs/guide/$picture"
 }
 
+# Scene of the demo driver and picture, all of them or those named.
+declare -A pictures=([test]=main-window.png [answer]=answer.png [recite]=recitation-strip.png
+  [settings]=settings.png [about]=about.png [capture]=capture.png)
+scenes=("$@")
+[ ${#scenes[@]} -gt 0 ] || scenes=(test answer recite settings about capture)
 mkdir -p "$root/docs/guide"
-shoot test main-window.png
-shoot answer answer.png
-shoot recite recitation-strip.png
-shoot settings settings.png
-shoot about about.png
+for scene in "${scenes[@]}"; do shoot "$scene" "${pictures[$scene]}"; done

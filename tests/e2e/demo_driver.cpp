@@ -7,6 +7,7 @@
 //   answer    a test after a first answer, with its feedback
 //   settings  the settings panel, moved beside the main window
 //   about     the About dialog, moved beside the main window
+//   capture   screen capture on: the capture popup over a word in Notepad
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,6 +26,53 @@ void MoveBeside(HWND main, HWND dialog) {
   ::GetWindowRect(main, &place);
   if (dialog) ::SetWindowPos(dialog, nullptr, place.right + 8, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::Sleep(500);
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !::IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// Starts Notepad on `text` in a file of `folder` and puts the mouse pointer
+// on `word`.
+HWND ShowWordUnderPointer(const std::string& folder, const std::string& text, const std::string& word) {
+  const std::string file = folder + "\\capture-example.txt";
+  if (FILE* out = std::fopen(file.c_str(), "wb")) {
+    std::fputs(text.c_str(), out);
+    std::fclose(out);
+  }
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  std::string commandLine = "notepad.exe \"" + file + "\"";
+  if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+    return nullptr;
+  ::WaitForInputIdle(info.hProcess, 10000);
+  WindowSearch search{info.dwProcessId, nullptr};
+  VodariProcess::WaitUntil([&] {
+    ::EnumWindows(&FindVisibleWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  ::CloseHandle(info.hThread);
+  ::CloseHandle(info.hProcess);
+  if (!search.found) return nullptr;
+  ::SetWindowPos(search.found, nullptr, 0, 150, 420, 120, SWP_NOZORDER);
+  HWND edit = ::FindWindowExA(search.found, nullptr, "Edit", nullptr);
+  const LRESULT place = ::SendMessageA(edit, EM_POSFROMCHAR, text.find(word) + word.size() / 2, 0);
+  POINT pointer = {static_cast<short>(LOWORD(place)), static_cast<short>(HIWORD(place)) + 6};
+  ::ClientToScreen(edit, &pointer);
+  ::SetCursorPos(pointer.x, pointer.y);
+  return search.found;
 }
 
 void PrintScene(HWND first, HWND second = nullptr) {
@@ -73,6 +121,20 @@ int main(int argc, char** argv) {
     HWND about = program.WaitForWindowWith(IDC_GUIDE_LINK);
     MoveBeside(program.MainWindow(), about);
     PrintScene(about);
+  } else if (scene == "capture") {
+    program.PostCommand(IDC_SETTINGS);
+    HWND panel = program.WaitForWindow("Vodari设置面板");
+    ::SendMessageA(::GetDlgItem(panel, IDC_SCREEN_CAPTURE), BM_SETCHECK, BST_CHECKED, 0);
+    ::PostMessageA(panel, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(panel, IDOK)));
+    VodariProcess::WaitUntil([&] { return !::IsWindow(panel); });
+    ::SetWindowPos(program.MainWindow(), nullptr, 440, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    HWND notepad = ShowWordUnderPointer(folder, "Vodari looks up the word under the pointer: abandon", "abandon");
+    HWND popup = program.WaitForWindow("", 15000);  // the popup has no caption
+    // It shows over the main window; above Notepad it paints whole.
+    ::SetWindowPos(popup, nullptr, 40, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::Sleep(500);
+    PrintScene(popup, notepad);
   } else {
     program.PostCommand(IDC_START_TEST);
     VodariProcess::WaitUntil([&] { return !program.ControlText(IDC_WORD).empty(); });
