@@ -30,7 +30,9 @@ count() { grep -c "$1" <<<"$names" || true; }
 [ "$(count "^$top/books/[^/]*\.txt$")" = 39 ] || fail "the zip does not hold the 39 books"
 [ "$(count "^$top/sound/[^/]*\.wav$")" = 4 ] || fail "the zip does not hold the 4 sounds"
 pictures=$(grep -o 'guide/[^"]*\.png' "$root/docs/使用说明.htm" | sort -u || true)
-for name in Vodari.exe 使用说明.htm LICENSE.txt $pictures; do
+library=
+if [ -f "$root/build/windows/app/nhw32.dll" ]; then library=nhw32.dll; fi
+for name in Vodari.exe $library 使用说明.htm LICENSE.txt $pictures; do
   grep -qx "$top/$name" <<<"$names" || fail "the zip lacks $name"
 done
 unzip -q "$zip" -d "$work/unpacked"
@@ -39,7 +41,9 @@ wine "$check" --vodari="$work/unpacked/$top/Vodari.exe" || fail "the unpacked pr
 installed="$work/installed"
 missed="$installed/books/重点单词记录.txt"
 wine "$setup" /S "/D=$(windows_path "$installed")" 2>/dev/null
-[ -f "$installed/Vodari.exe" ] || fail "the installer installed nothing"
+for name in Vodari.exe $library 使用说明.htm; do
+  [ -f "$installed/$name" ] || fail "the installer did not install $name"
+done
 title_only=$(wc -c <"$missed")
 wine "$check" --vodari="$installed/Vodari.exe" --miss-a-word || fail "the installed program failed"
 [ "$(wc -c <"$missed")" -gt "$title_only" ] || fail "the installed program recorded no missed word"
