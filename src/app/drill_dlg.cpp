@@ -6,6 +6,7 @@
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
+#include "lookup/lookup_dlg.h"
 #include "res/resource.h"
 
 namespace vodari {
@@ -89,6 +90,11 @@ bool CDrillDlg::OnCommand(int id) {
     case IDC_ABOUT:
       ShowAbout();
       return true;
+    case IDC_LOOKUP: {
+      CLookupDlg lookup;
+      lookup.RunModal(Handle());
+      return true;
+    }
     case IDC_SETTINGS:
     case IDC_RECITE_SETTINGS:
       EditSettings();
