@@ -38,7 +38,7 @@ int CDrillApp::Run(HINSTANCE instance) {
 
 bool CDrillApp::Filter(MSG& msg) {
   const bool ctrl = msg.message == WM_KEYDOWN && msg.wParam == VK_CONTROL;
-  if (ctrl || (idle_ && idle_->CaptureDue())) {
+  if (ctrl || (idle_ && idle_->TakeDueCapture())) {
     POINT point;
     if (::GetCursorPos(&point)) CaptureAtPoint(point.x, point.y);
   }

@@ -16,11 +16,11 @@ class CDrillApp : private win::MessageFilter {
 
  private:
   // Sees first every message our loops take from the queue: a Ctrl
-  // key-down, or a capture due by the main dialog's idle count, starts a
-  // capture at the mouse pointer. The message then goes on.
+  // key-down, or a capture due by the main dialog's idle count (once per
+  // count), starts a capture at the mouse pointer. The message then goes on.
   bool Filter(MSG& msg) override;
 
-  const IdleCounter* idle_ = nullptr;  // the main dialog's, while it runs
+  IdleCounter* idle_ = nullptr;  // the main dialog's, while it runs
 };
 
 }  // namespace vodari

@@ -6,6 +6,7 @@
 #include "app/settings_dlg.h"
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
+#include "capture/capture_rules.h"
 #include "lookup/lookup_dlg.h"
 #include "res/resource.h"
 
@@ -38,7 +39,10 @@ bool CDrillDlg::OnInit() {
   if (!state_.Initialise(static_cast<std::uint32_t>(std::time(nullptr)))) ::ExitProcess(1);
 
   ::SetTimer(Handle(), kIdleTimer, kIdleTickMs, nullptr);
-  if (!NHD_InitGetWords(instance_, Handle())) view_.ShowMessage("NHD_InitGetWords error.");
+  if (NHD_InitGetWords(instance_, Handle()))
+    capturePopup_ = std::make_unique<CCapturePopup>(Handle());
+  else
+    view_.ShowMessage("NHD_InitGetWords error.");
   return true;
 }
 
@@ -170,6 +174,9 @@ bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       ShowAbout();
       result = 0;
       return true;
+    case WM_CAPTURE_DONE:
+      OnCaptureDone();
+      return true;
     case WM_TRAY_CALLBACK:
       tray_.OnTrayCallback(static_cast<UINT>(lParam));
       return true;
@@ -190,6 +197,20 @@ void CDrillDlg::OnDestroy() {
   CaptureShutdown();
   ::SetMenu(Handle(), nullptr);
   menuBar_.Reset();
+}
+
+void CDrillDlg::OnCaptureDone() {
+  if (!capturePopup_) return;
+  if (!state_.options.screenCapture) {
+    capturePopup_->Hide();
+    return;
+  }
+  char text[256];
+  if (!CaptureTakeText(text, sizeof text)) return;  // 256 bytes or more
+  capturedWord_ = CutCapturedWord(text);
+  capturePopup_->ShowCapture(capturedWord_);
+  // Refresh the bound controls from the fields; the title stays as shown.
+  SetItemText(IDC_BOOK_TITLE, view_.ShownTitle());
 }
 
 bool CDrillDlg::PaintMinimised() {

@@ -5,10 +5,14 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 #include "app/idle_counter.h"
 #include "app/main_view.h"
 #include "app/main_window_tray.h"
 #include "app/recitation_windows.h"
+#include "capture/capture_popup.h"
 #include "study/recitation.h"
 #include "study/study_state.h"
 #include "study/vocabulary_test.h"
@@ -23,7 +27,7 @@ class CDrillDlg : public win::Dialog {
 
   // Key presses and mouse moves over this dialog restart the idle count.
   bool PreTranslateMessage(MSG& msg) override;
-  const IdleCounter& Idle() const { return idle_; }
+  IdleCounter& Idle() { return idle_; }
 
  protected:
   bool OnInit() override;
@@ -43,6 +47,9 @@ class CDrillDlg : public win::Dialog {
   // history books are closed and the dialog ends.
   void CloseWithSummary();
   bool PaintMinimised();
+  // A capture has ended: show its word, or hide the popup when the user
+  // has screen capture off.
+  void OnCaptureDone();
 
   HINSTANCE instance_;
   HICON icon_;
@@ -54,6 +61,8 @@ class CDrillDlg : public win::Dialog {
   MainWindowTray tray_{*this, icon_, state_.options};
   RecitationWindows reciteWindows_{*this, tray_};
   Recitation recitation_{state_, reciteWindows_};
+  std::unique_ptr<CCapturePopup> capturePopup_;  // only while capture is bound
+  std::string capturedWord_;                     // the last captured word
 };
 
 }  // namespace vodari

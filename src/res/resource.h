@@ -9,6 +9,7 @@
 #define IDD_SETTINGS 129
 #define IDD_LOOKUP 130
 #define IDD_RECITE_BAR 134
+#define IDD_CAPTURE_POPUP 139
 #define IDR_MAIN_POPUP_MENU 131
 #define IDR_BOOK_MENU 132
 #define IDR_STRIP_MENU 137
@@ -75,6 +76,10 @@
 
 // Recitation strip.
 #define IDC_RECORD_SHOWN 1046
+
+// Capture popup.
+#define IDC_CAPTURE_WORD 1053
+#define IDC_CAPTURE_MEANING 1054
 
 // Menu commands.
 #define ID_TOGGLE_MAIN_WINDOW 32775

@@ -26,7 +26,11 @@ bool ProgramFolder::Exists(const std::string& name) const {
 }
 
 std::unique_ptr<VodariProcess> ProgramFolder::Start() {
-  return std::make_unique<VodariProcess>(folder_.Path());
+  // A copy of the program in the test's folder, with no capture library
+  // beside it: the program's own folder holds the real one.
+  const std::string copy = folder_.File("Vodari.exe");
+  if (!::CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE)) return nullptr;
+  return std::make_unique<VodariProcess>(folder_.Path(), copy);
 }
 
 void ProgramTest::SetUp() {
@@ -36,7 +40,7 @@ void ProgramTest::SetUp() {
 
 void ProgramTest::StartProgram() {
   program = folder.Start();
-  ASSERT_TRUE(program->Started());
+  ASSERT_TRUE(program && program->Started());
   EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
   ASSERT_NE(program->MainWindow(), nullptr);
 }

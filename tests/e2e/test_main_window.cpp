@@ -100,7 +100,7 @@ TEST(StartUp, MissingOrEmptyDistractorBookEndsWithExitCodeOne) {
     ProgramFolder folder;
     if (empty) folder.WriteFile("books\\单词本18.txt", "GRE词汇\r\n");
     auto program = folder.Start();
-    ASSERT_TRUE(program->Started());
+    ASSERT_TRUE(program && program->Started());
     MessageBoxInfo box = program->WaitForMessageBox();
     EXPECT_EQ(box.text, "不能初始化单词表\n请检查\"单词本18.txt\"是否为空");
     EXPECT_EQ(program->MainWindow(0), nullptr);  // never shown

@@ -40,12 +40,12 @@ void SetProgramPath(const std::string& path) {
 
 const std::string& ProgramPath() { return MutableProgramPath(); }
 
-VodariProcess::VodariProcess(const std::string& workingFolder) {
+VodariProcess::VodariProcess(const std::string& workingFolder, const std::string& program) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  std::string commandLine = "\"" + ProgramPath() + "\"";
-  if (!::CreateProcessA(ProgramPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+  std::string commandLine = "\"" + program + "\"";
+  if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         workingFolder.c_str(), &startup, &info))
     return;
   ::CloseHandle(info.hThread);

@@ -23,7 +23,9 @@ struct MessageBoxInfo {
 
 class VodariProcess {
  public:
-  explicit VodariProcess(const std::string& workingFolder);
+  // Starts `program` (Vodari.exe under test unless given) in `workingFolder`.
+  explicit VodariProcess(const std::string& workingFolder,
+                         const std::string& program = ProgramPath());
   ~VodariProcess();  // ends the process if it still runs
   VodariProcess(const VodariProcess&) = delete;
   VodariProcess& operator=(const VodariProcess&) = delete;

@@ -14,6 +14,8 @@ TEST(IdleCounter, CaptureIsDueOnTheNinthTickOnceASecond) {
     }
     idle.Tick();
     EXPECT_TRUE(idle.CaptureDue());
+    EXPECT_TRUE(idle.TakeDueCapture());
+    EXPECT_FALSE(idle.TakeDueCapture());  // one capture per due count
     idle.Tick();  // the tenth tick starts the count again
     EXPECT_FALSE(idle.CaptureDue());
   }

@@ -1,0 +1,57 @@
+// Asking other programs' windows, with time-outs and bounded sizes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "text_source.h"
+
+namespace nhw32 {
+
+// The probe window the program lays across the line under the pointer.
+constexpr wchar_t kProbeClass[] = L"NHD_FLYWIN_DEMO";
+
+// Most UTF-16 units read from any one control.
+constexpr std::size_t kMaxReadUnits = 4096;
+
+// SendMessageTimeout that gives up when the window's program hangs or the
+// capture's time runs out; false when no answer came.
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const Deadline& deadline,
+                LRESULT& result);
+
+std::wstring ClassNameOf(HWND window);
+// The class the window is built on (an Edit for a superclassed edit).
+std::wstring BaseClassOf(HWND window);
+bool SameName(const std::wstring& a, const wchar_t* b);  // ASCII case ignored
+bool ContainsName(const std::wstring& name, const wchar_t* part);
+
+// The window under a screen point, passing over the program's probe window.
+HWND WindowUnderPoint(POINT screenPoint);
+
+// The window's text by WM_GETTEXT, at most kMaxReadUnits units.
+bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text);
+
+// A memory device context with the window's font (WM_GETFONT) selected, or
+// the nearest stock font when that font cannot be used here; measures text
+// as the control draws it.
+class ControlFont {
+ public:
+  ControlFont(HWND window, const Deadline& deadline);
+  ~ControlFont();
+  ControlFont(const ControlFont&) = delete;
+  ControlFont& operator=(const ControlFont&) = delete;
+
+  int Width(const std::u16string& text, std::size_t begin, std::size_t end) const;
+  int LineHeight() const { return lineHeight_; }
+  MeasureText Measure(const std::u16string& text) const {
+    return [this, &text](std::size_t begin, std::size_t end) { return Width(text, begin, end); };
+  }
+
+ private:
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  int lineHeight_ = 16;
+};
+
+}  // namespace nhw32

@@ -1,0 +1,247 @@
+// Drives nhw32.dll as the program does, over a separate target program whose
+// controls show known words: lays the probe strip over the line, starts a
+// capture at the word, waits for "BL_HASSTRING" and reads the text.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string g_libraryPath;
+std::string g_targetPath;
+std::string g_consolePath;
+bool g_outputToConsole = false;
+
+// A Unix path as the build system knows it; Wine shows / as drive Z:.
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path)
+      if (c == '/') c = '\\';
+    path = "Z:" + path;
+  }
+  return path;
+}
+
+using SetFlagFn = int(WINAPI*)(int, HWND, int, int);
+using GetTextFn = int(WINAPI*)(char*, int, RECT*);
+using PlainFn = int(WINAPI*)();
+
+template <typename Fn>
+Fn Entry(HMODULE library, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+UINT g_hasString = 0;
+int g_notices = 0;
+
+LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == g_hasString && g_hasString) {
+    EXPECT_EQ(wParam, 0u);
+    ++g_notices;
+    return 0;
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+class CaptureLibraryTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    StartTarget(g_targetPath, 0, "blank");
+    StartTarget(g_consolePath, CREATE_NEW_CONSOLE, "console");
+
+    library_ = ::LoadLibraryA(g_libraryPath.c_str());
+    ASSERT_NE(library_, nullptr) << g_libraryPath;
+    setFlag_ = Entry<SetFlagFn>(library_, "BL_SetFlag32");
+    getText_ = Entry<GetTextFn>(library_, "BL_GetText32");
+    const auto start = Entry<PlainFn>(library_, "SetNHW32");
+    ASSERT_TRUE(setFlag_ && getText_ && start && ::GetProcAddress(library_, "ResetNHW32"));
+    ASSERT_EQ(start(), 1);
+
+    g_hasString = ::RegisterWindowMessageA("BL_HASSTRING");
+    WNDCLASSA cls = {};
+    cls.style = CS_DBLCLKS;
+    cls.lpfnWndProc = ProbeProc;
+    cls.hInstance = ::GetModuleHandleA(nullptr);
+    cls.lpszClassName = "NHD_FLYWIN_DEMO";
+    ::RegisterClassA(&cls);
+    probe_ = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo",
+                               WS_POPUP | WS_VISIBLE, -1, -1, 1, 1, nullptr, nullptr, cls.hInstance, nullptr);
+    ASSERT_NE(probe_, nullptr);
+  }
+
+  static void TearDownTestSuite() {
+    if (library_) {
+      Entry<PlainFn>(library_, "ResetNHW32")();
+      ::FreeLibrary(library_);
+    }
+    if (probe_) ::DestroyWindow(probe_);
+    for (Target& target : targets_) {
+      ::TerminateProcess(target.process, 0);
+      ::WaitForSingleObject(target.process, 5000);
+      ::CloseHandle(target.process);
+      ::DeleteFileA(target.positionsFile.c_str());
+    }
+    targets_.clear();
+  }
+
+  // Starts a target program and reads the positions it writes, up to the
+  // line named `last`.
+  static void StartTarget(const std::string& path, DWORD flags, const std::string& last) {
+    char folder[MAX_PATH], file[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    ::GetTempFileNameA(folder, "cap", 0, file);
+    std::string commandLine = "\"" + path + "\" \"" + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr,
+                                 &startup, &info))
+        << path;
+    ::CloseHandle(info.hThread);
+    targets_.push_back({info.hProcess, file});
+    for (int tries = 0; tries < 200 && !positions_.count(last); ++tries) {
+      ::Sleep(50);
+      std::ifstream in(file);
+      std::string name;
+      POINT point;
+      while (in >> name >> point.x >> point.y) positions_[name] = point;
+    }
+    ASSERT_TRUE(positions_.count(last)) << path << " wrote no positions";
+  }
+
+  // Captures at the named word the way the program does; the text, or
+  // "(no notice)" when none came within two seconds. With `stripOnPointer`
+  // the probe strip covers the pointer until the capture ends.
+  std::string CaptureAt(const std::string& name, RECT* area = nullptr, bool stripOnPointer = false) {
+    const POINT point = positions_.at(name);
+    ::SetCursorPos(point.x, point.y);
+    const int noticesBefore = g_notices;
+    // The strip lies across the line one pixel above the pointer while the
+    // library is told to start, and goes back right after.
+    ::SetWindowPos(probe_, HWND_TOPMOST, point.x - 200, point.y - 1, 400, stripOnPointer ? 3 : 1,
+                   SWP_NOACTIVATE | SWP_NOREDRAW);
+    setFlag_(1000, probe_, point.x, point.y);
+    if (!stripOnPointer) ::MoveWindow(probe_, -1, -1, 1, 1, TRUE);
+    const DWORD start = ::GetTickCount();
+    while (g_notices == noticesBefore && ::GetTickCount() - start < 2000) {
+      MSG message;
+      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+      ::Sleep(5);
+    }
+    ::MoveWindow(probe_, -1, -1, 1, 1, TRUE);
+    if (g_notices == noticesBefore) return "(no notice)";
+    setFlag_(1002, nullptr, 0, 0);
+    char text[1024];
+    std::memset(text, 'X', sizeof text);
+    RECT ignored;
+    getText_(text, sizeof text, area ? area : &ignored);
+    return text;
+  }
+
+  struct Target {
+    HANDLE process;
+    std::string positionsFile;
+  };
+  static inline std::vector<Target> targets_;
+  static inline std::map<std::string, POINT> positions_;
+  static inline HMODULE library_ = nullptr;
+  static inline HWND probe_ = nullptr;
+  static inline SetFlagFn setFlag_ = nullptr;
+  static inline GetTextFn getText_ = nullptr;
+};
+
+TEST_F(CaptureLibraryTest, ReadsTheWordUnderThePointerInEachKindOfControl) {
+  const std::map<std::string, std::string> expected = {
+      {"edit", "bravo"},      {"edit-second-line", "delta-echo"}, {"rich", "hotel india"},
+      {"static", "lima mike"}, {"list", "quebec"},                 {"button", "sierra"},
+      {"two-rows", "victor"},  {"wrapped", "delta"},              {"accessible", "xray yankee"},
+  };
+  for (const auto& [name, text] : expected) EXPECT_EQ(CaptureAt(name), text) << name;
+}
+
+TEST_F(CaptureLibraryTest, LooksThroughTheProbeStrip) {
+  EXPECT_EQ(CaptureAt("static", nullptr, true), "lima mike");
+}
+
+TEST_F(CaptureLibraryTest, ReadsTheConsoleRowUnderThePointer) {
+  if (g_outputToConsole) GTEST_SKIP() << "needs the output redirected, so that the test can leave its console";
+  EXPECT_EQ(CaptureAt("console"), "mode echo words");
+}
+
+TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
+  EXPECT_EQ(CaptureAt("static-gbk"), "tango ? \xD6\xD0\xCE\xC4");
+}
+
+TEST_F(CaptureLibraryTest, NothingUnderThePointerStillGivesANoticeAndAnEmptyText) {
+  EXPECT_EQ(CaptureAt("edit"), "bravo");
+  for (const char* name : {"blank", "edit-past-end", "edit-below", "rich-past-end", "rich-below", "list-below"})
+    EXPECT_EQ(CaptureAt(name), "") << name;
+}
+
+TEST_F(CaptureLibraryTest, AHungProgramGivesAnEmptyTextInTime) {
+  ::PostMessageW(::FindWindowW(L"CaptureTargetHang", nullptr), WM_APP, 0, 0);
+  ::Sleep(100);
+  const DWORD start = ::GetTickCount();
+  EXPECT_EQ(CaptureAt("hang"), "");
+  EXPECT_LT(::GetTickCount() - start, 500u);
+  ::Sleep(2000);
+  EXPECT_EQ(CaptureAt("hang"), "zulu hang");
+}
+
+TEST_F(CaptureLibraryTest, ResetForgetsTheText) {
+  ASSERT_EQ(CaptureAt("edit"), "bravo");
+  Entry<PlainFn>(library_, "ResetNHW32")();
+  char text[8] = "x";
+  RECT area = {1, 2, 3, 4};
+  getText_(text, sizeof text, &area);
+  EXPECT_STREQ(text, "");
+  EXPECT_TRUE(::IsRectEmpty(&area) && area.left == 0 && area.top == 0);
+  ASSERT_EQ(Entry<PlainFn>(library_, "SetNHW32")(), 1);
+}
+
+TEST_F(CaptureLibraryTest, GivesTheWordsRectangleAroundThePointer) {
+  for (const char* name : {"edit", "static", "list"}) {
+    RECT area = {};
+    CaptureAt(name, &area);
+    const POINT point = positions_.at(name);
+    EXPECT_TRUE(::PtInRect(&area, point)) << name << ": " << area.left << "," << area.top << " " << area.right
+                                          << "," << area.bottom;
+  }
+}
+
+TEST_F(CaptureLibraryTest, NeverWritesPastTheGivenSize) {
+  ASSERT_EQ(CaptureAt("static-gbk").substr(0, 5), "tango");
+  char text[16];
+  std::memset(text, 'X', sizeof text);
+  getText_(text, 9, nullptr);  // "tango ? " and the zero; the Chinese pair does not fit
+  EXPECT_STREQ(text, "tango ? ");
+  EXPECT_EQ(text[9], 'X');
+  getText_(text, 10, nullptr);  // still no room for the whole double-byte character
+  EXPECT_STREQ(text, "tango ? ");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Like the program, the library's user needs no console of its own, and
+  // one would keep the library from joining the console under test. When
+  // the output goes to a console, the console test is skipped instead.
+  DWORD mode = 0;
+  g_outputToConsole = ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != FALSE;
+  if (!g_outputToConsole) ::FreeConsole();
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument.rfind("--nhw32=", 0) == 0) g_libraryPath = WindowsPath(argument.substr(8));
+    if (argument.rfind("--target=", 0) == 0) g_targetPath = WindowsPath(argument.substr(9));
+    if (argument.rfind("--console=", 0) == 0) g_consolePath = WindowsPath(argument.substr(10));
+  }
+  return RUN_ALL_TESTS();
+}
