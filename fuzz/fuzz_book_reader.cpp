@@ -23,9 +23,11 @@ struct Book {
 };
 
 // The format's rules, one by one, on whole strings.
-Book ReadByTheRules(std::string text) {
+Book ReadByTheRules(const std::string& bytes) {
   // Text mode: CR LF reads as LF.
-  for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; ++at) text.erase(at, 1);
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n') text += bytes[i];
   // Lines end at LF; a last line without one counts too. A line is read in
   // pieces of at most 1023 bytes, its line end belonging to its last piece;
   // a NUL byte ends a piece's text. A read at the end of the file gives an

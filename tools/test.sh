@@ -32,7 +32,7 @@ done
 [ "$books_ok" = true ] || { echo "word book check failed" >&2; exit 1; }
 
 echo "== benchmarks, one short run (figures only, not checked)"
-"$root/build/native/bench/vodari_bench" --benchmark_min_time=0.05 | grep -E 'limit' || true
+"$root/build/native/bench/vodari_bench" --benchmark_min_time=0.05 2>/dev/null | grep -E 'limit' || true
 
 echo "== fuzzers, short runs"
 cmake --preset fuzz >/dev/null

@@ -7,6 +7,7 @@
 #include "books/catalogue.h"
 #include "capture/capture_binding.h"
 #include "capture/capture_rules.h"
+#include "lookup/lookup_dlg.h"
 #include "res/resource.h"
 
 namespace vodari {
@@ -93,6 +94,11 @@ bool CDrillDlg::OnCommand(int id) {
     case IDC_ABOUT:
       ShowAbout();
       return true;
+    case IDC_LOOKUP: {
+      CLookupDlg lookup;
+      lookup.RunModal(Handle());
+      return true;
+    }
     case IDC_SETTINGS:
     case IDC_RECITE_SETTINGS:
       EditSettings();

@@ -38,7 +38,8 @@ struct LinePiece {
 class LinePieceReader {
  public:
   explicit LinePieceReader(std::string_view bytes)
-      : bytes_(bytes), hasNul_(std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {}
+      : bytes_(bytes),
+        hasNul_(!bytes.empty() && std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {}
 
   // Reads one piece into `piece`. Past the last line every read is an empty
   // piece that sets the end condition; once set, the condition stays. (The

@@ -21,9 +21,10 @@ std::vector<std::string> SearchBooks();
 
 // Looks each form up in turn, stopping at the first exact match (same
 // bytes, same length). Each form is looked for first in `table` as it
-// stands, then in every book of SearchBooks(), each loaded into `table`
-// with LoadFile. `table` ends holding the book of the match, or the last
-// book loaded.
+// stands, then in every book of SearchBooks(), each read afresh from its
+// file (a missing one is created; one that cannot be opened gets the
+// table's notice). `table` ends holding the book of the match, or the last
+// book read, as if every book had been loaded into it in turn.
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
 
 // False only when no entry of the book in `bytes` can have `word`: the book

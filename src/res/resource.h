@@ -7,6 +7,7 @@
 #define IDD_ABOUT 100
 #define IDD_MAIN 102
 #define IDD_SETTINGS 129
+#define IDD_LOOKUP 130
 #define IDD_RECITE_BAR 134
 #define IDD_CAPTURE_POPUP 139
 #define IDR_MAIN_POPUP_MENU 131
@@ -68,6 +69,10 @@
 #define IDC_DICTIONARY_LINK 1032
 #define IDC_GUIDE_LINK 1033
 #define IDC_BOOKS_LINK 1034
+
+// Lookup dialog (its input box shares 1000 with the main dialog's word).
+#define IDC_LOOKUP_INPUT 1000
+#define IDC_LOOKUP_RESULT 1035
 
 // Recitation strip.
 #define IDC_RECORD_SHOWN 1046

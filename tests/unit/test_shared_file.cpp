@@ -62,7 +62,9 @@ TEST(SharedFile, OpeningCreatesMissingFilesButNotFolders) {
 }
 
 TEST(SharedFile, GbkFileNamesWork) {
-  // "俓" has 0x5C ('\') as its second GBK byte: it must not split the path.
+  // "俓" has 0x5C ('\') as its second GBK byte: it must not split the path
+  // where a backslash is a folder separator for the program but not for the
+  // platform.
   TempFolder dir;
   const std::string path = dir.File("俓单词本.txt");
   SharedFile file;
@@ -71,18 +73,6 @@ TEST(SharedFile, GbkFileNamesWork) {
   file.Close();
   EXPECT_EQ(ReadBytes(path), "x");
 }
-
-TEST(DiskText, LineFeedsBecomeCrLf) {
-  EXPECT_EQ(ToDiskText("@cat\n猫\n"), "@cat\r\n猫\r\n");
-  EXPECT_EQ(ToDiskText(""), "");
-}
-
-#ifndef _WIN32
-TEST(NativePath, BackslashIsASeparatorButNotInsideGbkCharacters) {
-  EXPECT_EQ(NativePath("books\\单词本18.txt"), "books/单词本18.txt");
-  EXPECT_EQ(NativePath("a\\俓\\b"), "a/俓/b");
-}
-#endif
 
 }  // namespace
 }  // namespace vodari
