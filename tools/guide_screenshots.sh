@@ -37,8 +37,8 @@ shoot() {
 
 # Scene of the demo driver and picture, all of them or those named.
 declare -A pictures=([test]=main-window.png [answer]=answer.png [recite]=recitation-strip.png
-  [settings]=settings.png [about]=about.png [capture]=capture.png)
+  [settings]=settings.png [about]=about.png [lookup]=lookup.png [capture]=capture.png)
 scenes=("$@")
-[ ${#scenes[@]} -gt 0 ] || scenes=(test answer recite settings about capture)
+[ ${#scenes[@]} -gt 0 ] || scenes=(test answer recite settings about lookup capture)
 mkdir -p "$root/docs/guide"
 for scene in "${scenes[@]}"; do shoot "$scene" "${pictures[$scene]}"; done

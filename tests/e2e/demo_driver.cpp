@@ -7,6 +7,7 @@
 //   answer    a test after a first answer, with its feedback
 //   settings  the settings panel, moved beside the main window
 //   about     the About dialog, moved beside the main window
+//   lookup    the lookup dialog with a word found, moved beside the main window
 //   capture   screen capture on: the capture popup over a word in Notepad
 #include <cstdio>
 #include <cstring>
@@ -121,6 +122,16 @@ int main(int argc, char** argv) {
     HWND about = program.WaitForWindowWith(IDC_GUIDE_LINK);
     MoveBeside(program.MainWindow(), about);
     PrintScene(about);
+  } else if (scene == "lookup") {
+    program.PostCommand(IDC_LOOKUP);
+    HWND lookup = program.WaitForWindow("请输入你想要查询的单词");
+    VodariProcess::SetTextOf(lookup, IDC_LOOKUP_INPUT, "Abandon");
+    ::PostMessageA(lookup, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(lookup, IDOK)));
+    VodariProcess::WaitUntil(
+        [&] { return VodariProcess::TextOf(lookup, IDC_LOOKUP_RESULT).rfind("abandon ", 0) == 0; });
+    MoveBeside(program.MainWindow(), lookup);
+    PrintScene(lookup);
   } else if (scene == "capture") {
     program.PostCommand(IDC_SETTINGS);
     HWND panel = program.WaitForWindow("Vodari设置面板");
