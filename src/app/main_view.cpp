@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "res/resource.h"
 #include "win/message_box.h"
 
@@ -28,7 +30,15 @@ void MainDialogView::ClearQuestion() {
   for (int id = IDC_MEANING_A; id <= IDC_MEANING_D; ++id) dialog_.SetItemText(id, "");
 }
 
-void MainDialogView::ShowFeedback(const std::string& text) { dialog_.SetItemText(IDC_HINT, text); }
+void MainDialogView::ShowFeedback(const std::string& text) {
+  // The correction's line feeds come without carriage returns, and the box
+  // has room for two lines: shown as blanks, the text wraps and the right
+  // meaning stays in view instead of falling below the box. (A line feed
+  // is never the second byte of a GBK character.)
+  std::string shown = text;
+  std::replace(shown.begin(), shown.end(), '\n', ' ');
+  dialog_.SetItemText(IDC_HINT, shown);
+}
 
 void MainDialogView::ShowCounts(int right, int wrong) {
   dialog_.SetItemText(IDC_RIGHT_COUNT, std::to_string(right));

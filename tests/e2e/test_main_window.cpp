@@ -42,7 +42,12 @@ class MainWindowTest : public ProgramTest {
     EXPECT_TRUE(VodariProcess::WaitUntil(
         [&] { return program->ControlText(right ? IDC_RIGHT_COUNT : IDC_WRONG_COUNT) != before; }));
     if (!right) missedRecords += "@" + word + "\r\n" + meaning + "\r\n";
-    EXPECT_EQ(program->ControlText(IDC_HINT).rfind(right ? "对了" : "错了", 0), 0u);
+    const std::string hint = program->ControlText(IDC_HINT);
+    EXPECT_EQ(hint.rfind(right ? "对了" : "错了", 0), 0u);
+    // The right meaning stays in view: the box wraps one paragraph.
+    if (!right) {
+      EXPECT_EQ(hint.find('\n'), std::string::npos);
+    }
     return right;
   }
 
