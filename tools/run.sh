@@ -11,9 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-"$root/tools/setup.sh"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target Vodari vodari_demo_driver
+"$root/tools/build_windows.sh"
 
 app="$root/build/windows/app"
 . "$root/tools/wine_env.sh"

@@ -180,10 +180,7 @@ void Dialog::Destroy() {
 }
 
 Dialog* Dialog::FromHandle(HWND hwnd) {
-  if (hwnd == nullptr) return nullptr;
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(hwnd, &process);
-  if (process != ::GetCurrentProcessId()) return nullptr;
+  if (!IsWindowOfThisProcess(hwnd)) return nullptr;
   return static_cast<Dialog*>(::GetPropA(hwnd, kDialogProperty));
 }
 

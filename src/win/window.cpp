@@ -38,11 +38,15 @@ bool Window::Create(const char* className, const char* title, DWORD style, DWORD
   return hwnd_ != nullptr;
 }
 
-bool Window::Subclass(HWND hwnd) {
-  if (hwnd_ != nullptr || hwnd == nullptr || FromHandle(hwnd) != nullptr) return false;
+bool IsWindowOfThisProcess(HWND hwnd) {
+  if (hwnd == nullptr) return false;
   DWORD process = 0;
   ::GetWindowThreadProcessId(hwnd, &process);
-  if (process != ::GetCurrentProcessId()) return false;
+  return process == ::GetCurrentProcessId();
+}
+
+bool Window::Subclass(HWND hwnd) {
+  if (hwnd_ != nullptr || !IsWindowOfThisProcess(hwnd) || FromHandle(hwnd) != nullptr) return false;
   original_ = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
   Bind(hwnd);
   ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticProc));
@@ -50,10 +54,7 @@ bool Window::Subclass(HWND hwnd) {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-  if (hwnd == nullptr) return nullptr;
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(hwnd, &process);
-  if (process != ::GetCurrentProcessId()) return nullptr;
+  if (!IsWindowOfThisProcess(hwnd)) return nullptr;
   return static_cast<Window*>(::GetPropA(hwnd, kWindowProperty));
 }
 

@@ -65,6 +65,10 @@ class Window {
   WNDPROC original_ = nullptr;  // null for a plain window
 };
 
+// True for a window of this process: only those can be objects of ours (the
+// window properties that tie a window to its object are per process).
+bool IsWindowOfThisProcess(HWND hwnd);
+
 // Offers a message that a parent received about one of its controls
 // (WM_COMMAND from a control, WM_CTLCOLOR*) to that control, when it is a
 // window of ours. True when the control handled it, with `result` set.
