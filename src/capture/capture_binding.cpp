@@ -1,5 +1,7 @@
 #include "capture/capture_binding.h"
 
+#include <windows.h>
+
 #include "capture/capture_rules.h"
 #include "res/resource.h"
 #include "win/library.h"

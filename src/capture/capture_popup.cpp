@@ -1,5 +1,7 @@
 #include "capture/capture_popup.h"
 
+#include <windows.h>
+
 #include "capture/capture_search.h"
 #include "lookup/book_search.h"
 #include "res/resource.h"

@@ -1,5 +1,7 @@
 #include "lookup/lookup_dlg.h"
 
+#include <windows.h>
+
 #include "lookup/book_search.h"
 #include "res/resource.h"
 #include "win/message_box.h"

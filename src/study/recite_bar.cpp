@@ -1,5 +1,7 @@
 #include "study/recite_bar.h"
 
+#include <windows.h>
+
 #include "res/resource.h"
 #include "win/menu.h"
 
