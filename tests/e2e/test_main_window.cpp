@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, HidesIntoTheNotificationAreaAndComesBack) {
   HWND main = program->MainWindow();
   program->PostCommand(IDC_MINIMISE);
   ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindowVisible(main); }));
-  ::PostMessageA(main, WM_TRAY_CALLBACK, 10, WM_LBUTTONDBLCLK);
+  program->PostCommand(ID_SHOW_MAIN_WINDOW);
   ASSERT_TRUE(VodariProcess::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
   program->PostCommand(ID_TOGGLE_MAIN_WINDOW);  // 最  大  化 hides a shown window
   ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindowVisible(main); }));
-  program->PostCommand(ID_SHOW_MAIN_WINDOW);
+  program->PostCommand(ID_TOGGLE_MAIN_WINDOW);
   ASSERT_TRUE(VodariProcess::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
   program->PostCommand(IDCANCEL);
   EXPECT_EQ(program->WaitForExit(), 0);

@@ -106,30 +106,23 @@ TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
 }
 
 TEST(StoreFields, EveryOptionMakesTheRoundTripWithTheRangeInOrder) {
+  // The range is given reversed: last 12, first 13.
+  using O = StudyOptions;
+  int O::*const options[] = {&O::recordMissedWords, &O::rangeLast, &O::rangeFirst,
+                             &O::popupOnWrong, &O::resetPreviousChoice, &O::sequentialTest,
+                             &O::recordRecitedWords, &O::reciteIntervalSeconds,
+                             &O::sequentialRecite, &O::pronounceWords, &O::screenCapture,
+                             &O::playAnswerSounds};
   StudyOptions source;
-  int value = 1;
-  for (int* option :
-       {&source.recordMissedWords, &source.popupOnWrong, &source.rangeLast, &source.rangeFirst,
-        &source.resetPreviousChoice, &source.sequentialTest, &source.recordRecitedWords,
-        &source.reciteIntervalSeconds, &source.sequentialRecite, &source.pronounceWords,
-        &source.screenCapture, &source.playAnswerSounds})
-    *option = 10 + value++;  // distinct, and the range reversed
+  for (int i = 0; i < 12; ++i) source.*options[i] = 11 + i;  // distinct values
   source.bookPath = "books\\round.txt";
   StudyOptions target;
   StoreFields(FieldsFromOptions(source), target);
   EXPECT_EQ(target.bookPath, source.bookPath);
+  EXPECT_EQ(target.rangeFirst, 12);
+  EXPECT_EQ(target.rangeLast, 13);
+  for (int i = 3; i < 12; ++i) EXPECT_EQ(target.*options[i], 11 + i) << i;
   EXPECT_EQ(target.recordMissedWords, 11);
-  EXPECT_EQ(target.popupOnWrong, 12);
-  EXPECT_EQ(target.rangeFirst, 13);
-  EXPECT_EQ(target.rangeLast, 14);
-  EXPECT_EQ(target.resetPreviousChoice, 15);
-  EXPECT_EQ(target.sequentialTest, 16);
-  EXPECT_EQ(target.recordRecitedWords, 17);
-  EXPECT_EQ(target.reciteIntervalSeconds, 18);
-  EXPECT_EQ(target.sequentialRecite, 19);
-  EXPECT_EQ(target.pronounceWords, 20);
-  EXPECT_EQ(target.screenCapture, 21);
-  EXPECT_EQ(target.playAnswerSounds, 22);
 }
 
 }  // namespace

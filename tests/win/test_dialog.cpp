@@ -275,20 +275,6 @@ TEST(DialogModalLoop, FilterSeesMessagesFirstAndMayConsumeThem) {
   EXPECT_EQ(dialog.keyDownTargets, (std::vector<HWND>{edit}));
 }
 
-TEST(Dialog, DestroyingTheObjectDestroysItsWindow) {
-  HWND hwnd = nullptr;
-  {
-    ScriptedDialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    hwnd = dialog.Handle();
-  }
-  EXPECT_FALSE(::IsWindow(hwnd));
-  ScriptedDialog modeless;  // End on a modeless dialog destroys it
-  ASSERT_TRUE(modeless.CreateModeless(nullptr));
-  modeless.End(IDOK);
-  EXPECT_EQ(modeless.Handle(), nullptr);
-}
-
 TEST(Dialog, ItemHelpersKeepGbkTextWhole) {
   ScriptedDialog dialog;
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
