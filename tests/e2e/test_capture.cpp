@@ -19,9 +19,7 @@ namespace {
 // The stand-in library of one build: "full", "bare" (no SetNHW32 and
 // ResetNHW32) or "broken" (no BL_GetText32).
 std::string StubLibrary(const std::string& build) {
-  std::string path = VODARI_STUB_NHW32_DIR "/" + build + "/nhw32.dll";
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path[0] == '\\' ? "Z:" + path : path;  // Wine shows / as drive Z:
+  return WindowsPath(VODARI_STUB_NHW32_DIR "/" + build + "/nhw32.dll");
 }
 
 class CaptureTest : public ::testing::Test {

@@ -3,7 +3,6 @@
 // the pointer rests on them, and the popup shows each word with its meaning.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -16,12 +15,6 @@
 namespace vodari::e2e {
 namespace {
 
-// A path of the build as Wine shows it (drive Z: is the root).
-std::string BuildPath(std::string path) {
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path[0] == '\\' ? "Z:" + path : path;
-}
-
 TEST(RealCapture, HoveringOverAnotherProgramsWordsShowsThemInThePopup) {
   test::TempFolder folder;
   test::WriteBook(folder.File("books\\单词本18.txt"), 30, "gre");
@@ -31,10 +24,10 @@ TEST(RealCapture, HoveringOverAnotherProgramsWordsShowsThemInThePopup) {
   for (const auto& [word, meaning] : meanings) book += "@" + word + "\r\n" + meaning + "\r\n";
   test::WriteBytes(folder.File("books\\考研单词表.txt"), book);
   ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
-  ASSERT_TRUE(::CopyFileA(BuildPath(VODARI_NHW32_PATH).c_str(), folder.File("nhw32.dll").c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileA(WindowsPath(VODARI_NHW32_PATH).c_str(), folder.File("nhw32.dll").c_str(), FALSE));
 
   // The target program writes where its words stand on the screen.
-  const std::string target = BuildPath(VODARI_CAPTURE_TARGET);
+  const std::string target = WindowsPath(VODARI_CAPTURE_TARGET);
   std::string commandLine = "\"" + target + "\" \"" + folder.File("positions.txt") + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

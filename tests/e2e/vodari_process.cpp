@@ -28,15 +28,13 @@ constexpr char kProgramName[] = "Vodari";
 
 }  // namespace
 
-void SetProgramPath(const std::string& path) {
-  std::string windowsPath = path;
-  if (!windowsPath.empty() && windowsPath[0] == '/') {
-    // A Unix path as the build system knows it; Wine shows / as drive Z:.
-    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-    windowsPath = "Z:" + windowsPath;
-  }
-  MutableProgramPath() = windowsPath;
+std::string WindowsPath(std::string path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
 }
+
+void SetProgramPath(const std::string& path) { MutableProgramPath() = WindowsPath(path); }
 
 const std::string& ProgramPath() { return MutableProgramPath(); }
 

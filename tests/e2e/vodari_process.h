@@ -11,6 +11,8 @@ namespace vodari::e2e {
 
 // The path of Vodari.exe under test (set from the command line).
 void SetProgramPath(const std::string& path);
+// A path of the build as Wine shows it: a Unix path lies on drive Z:.
+std::string WindowsPath(std::string path);
 const std::string& ProgramPath();
 
 // A message box of the program: its window, its caption and its text.
