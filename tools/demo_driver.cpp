@@ -16,7 +16,7 @@
 #include "res/resource.h"
 #include "vodari_process.h"
 
-using vodari::e2e::VodariProcess;
+using vodari::remote::VodariProcess;
 
 namespace {
 
@@ -89,10 +89,10 @@ void PrintScene(HWND first, HWND second = nullptr) {
 int main(int argc, char** argv) {
   std::string scene = "test";
   for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::e2e::SetProgramPath(argv[i] + 9);
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
     if (std::strncmp(argv[i], "--scene=", 8) == 0) scene = argv[i] + 8;
   }
-  const std::string& exe = vodari::e2e::ProgramPath();
+  const std::string& exe = vodari::remote::ProgramPath();
   const std::string folder = exe.substr(0, exe.find_last_of('\\'));
 
   VodariProcess program(folder);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "demo: cannot start %s\n", exe.c_str());
     return 1;
   }
-  vodari::e2e::MessageBoxInfo notice = program.WaitForMessageBox(15000);
+  vodari::remote::MessageBoxInfo notice = program.WaitForMessageBox(15000);
   if (notice) program.PressOk(notice);
   if (!program.MainWindow()) {
     std::fprintf(stderr, "demo: the main window did not appear\n");

@@ -23,7 +23,7 @@ if [ -f "$root/build/windows/app/nhw32.dll" ]; then cp "$root/build/windows/app/
 
 shoot() {
   local scene=$1 picture=$2
-  wine "$root/build/windows/tests/e2e/vodari_demo_driver.exe" --vodari="$app/Vodari.exe" \
+  wine "$root/build/windows/tools/vodari_demo_driver.exe" --vodari="$app/Vodari.exe" \
     --scene="$scene" >"$app/scene.txt"
   sleep 1
   local rectangle

@@ -26,7 +26,7 @@ if [ -n "$had_display" ]; then
 fi
 
 shot="$root/build/windows/vodari-main-window.png"
-driver="$root/build/windows/tests/e2e/vodari_demo_driver.exe"
+driver="$root/build/windows/tools/vodari_demo_driver.exe"
 wine "$driver" --vodari="$app/Vodari.exe"
 sleep 1
 xwd -root -silent -display "$DISPLAY" | convert xwd:- -trim +repage "$shot"

@@ -9,6 +9,6 @@
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::e2e::SetProgramPath(argv[i] + 9);
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
   return RUN_ALL_TESTS();
 }

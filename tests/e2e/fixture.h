@@ -13,6 +13,7 @@
 namespace vodari::e2e {
 
 using test::FixtureBook;
+using namespace remote;
 
 class ProgramFolder {
  public:

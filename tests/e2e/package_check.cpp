@@ -11,7 +11,7 @@
 #include "res/resource.h"
 #include "vodari_process.h"
 
-using vodari::e2e::VodariProcess;
+using vodari::remote::VodariProcess;
 
 namespace {
 
@@ -25,14 +25,14 @@ int Fail(const char* step) {
 int main(int argc, char** argv) {
   bool missAWord = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::e2e::SetProgramPath(argv[i] + 9);
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
     if (std::strcmp(argv[i], "--miss-a-word") == 0) missAWord = true;
   }
-  const std::string& exe = vodari::e2e::ProgramPath();
+  const std::string& exe = vodari::remote::ProgramPath();
   VodariProcess program(exe.substr(0, exe.find_last_of('\\')));
   if (!program.Started()) return Fail("the program does not start");
   // Without the capture library the program says so first; with it, it does not.
-  vodari::e2e::MessageBoxInfo notice;
+  vodari::remote::MessageBoxInfo notice;
   VodariProcess::WaitUntil(
       [&] {
         notice = program.WaitForMessageBox(30);
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
 
   program.PostCommand(IDCANCEL);
   if (missAWord) {
-    vodari::e2e::MessageBoxInfo summary = program.WaitForMessageBox();
+    vodari::remote::MessageBoxInfo summary = program.WaitForMessageBox();
     if (!summary) return Fail("no run summary");
     program.PressOk(summary);
   }

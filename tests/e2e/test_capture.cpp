@@ -14,6 +14,7 @@
 #include "vodari_process.h"
 
 namespace vodari::e2e {
+using namespace remote;
 namespace {
 
 // The stand-in library of one build: "full", "bare" (no SetNHW32 and

@@ -12,6 +12,7 @@
 #include "vodari_process.h"
 
 namespace vodari::e2e {
+using namespace remote;
 namespace {
 
 // One line per menu item: "<pop-up caption>/<item caption>=<id>".

@@ -13,6 +13,7 @@
 #include "vodari_process.h"
 
 namespace vodari::e2e {
+using namespace remote;
 namespace {
 
 TEST(RealCapture, HoveringOverAnotherProgramsWordsShowsThemInThePopup) {

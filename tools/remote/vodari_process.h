@@ -1,5 +1,6 @@
-// Starts the real Vodari.exe in a working folder of the test's and works it
-// from outside, as a user would, through window messages only.
+// Works Vodari.exe from outside, as a user would, through window messages
+// only: starts it in a working folder, finds its windows and message boxes,
+// presses its buttons. The demo driver and the end-to-end tests use it.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace vodari::e2e {
+namespace vodari::remote {
 
 // The path of Vodari.exe under test (set from the command line).
 void SetProgramPath(const std::string& path);
@@ -89,4 +90,4 @@ class VodariProcess {
   HWND main_ = nullptr;
 };
 
-}  // namespace vodari::e2e
+}  // namespace vodari::remote

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vodari::e2e {
+namespace vodari::remote {
 namespace {
 
 std::string& MutableProgramPath() {
@@ -200,4 +200,4 @@ int VodariProcess::WaitForExit(DWORD timeoutMs) {
   return static_cast<int>(code);
 }
 
-}  // namespace vodari::e2e
+}  // namespace vodari::remote
