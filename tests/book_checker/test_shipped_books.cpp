@@ -21,29 +21,17 @@ namespace {
 namespace fs = std::filesystem;
 
 // Smallest size per book file number ("books\单词本N.txt"): the exam books
-// hold their syllabi, the school books the words of their grades.
+// hold their syllabi, the school books the words of their grades, the rest
+// (business, computing, trade, medical) at least 200.
 int MinimumEntries(int number) {
-  switch (number) {
-    case 18:
-      return 5000;  // GRE
-    case 15:
-      return 4000;  // CET-4
-    case 32:
-      return 3500;  // TOEFL
-    case 13:
-    case 17:
-      return 2000;  // GMAT, CET-6
-    case 14:
-    case 16:
-    case 19:
-      return 300;  // phrase books
-    default:
-      break;
-  }
+  // GRE, CET-4, TOEFL, GMAT and CET-6, the three phrase books.
+  const std::map<int, int> exams = {{18, 5000}, {15, 4000}, {32, 3500}, {13, 2000},
+                                    {17, 2000}, {14, 300},  {16, 300},  {19, 300}};
+  if (exams.count(number)) return exams.at(number);
   if (number >= 29 && number <= 31) return 450;  // senior high school
   if (number >= 20 && number <= 28) return 200;  // junior high school
   if (number >= 3 && number <= 8) return 100;    // primary school
-  return 200;  // business, computing, trade, medical
+  return 200;
 }
 
 bool IsSchoolBook(int number) { return (number >= 3 && number <= 8) || (number >= 20 && number <= 31); }
