@@ -11,7 +11,7 @@
 #include "res/resource.h"
 #include "vodari_process.h"
 
-using vodari::remote::VodariProcess;
+using namespace vodari::remote;
 
 namespace {
 
@@ -25,14 +25,14 @@ int Fail(const char* step) {
 int main(int argc, char** argv) {
   bool missAWord = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) SetProgramPath(argv[i] + 9);
     if (std::strcmp(argv[i], "--miss-a-word") == 0) missAWord = true;
   }
-  const std::string& exe = vodari::remote::ProgramPath();
+  const std::string& exe = ProgramPath();
   VodariProcess program(exe.substr(0, exe.find_last_of('\\')));
   if (!program.Started()) return Fail("the program does not start");
   // Without the capture library the program says so first; with it, it does not.
-  vodari::remote::MessageBoxInfo notice;
+  MessageBoxInfo notice;
   VodariProcess::WaitUntil(
       [&] {
         notice = program.WaitForMessageBox(30);
@@ -61,11 +61,9 @@ int main(int argc, char** argv) {
   }
 
   program.PostCommand(IDCANCEL);
-  if (missAWord) {
-    vodari::remote::MessageBoxInfo summary = program.WaitForMessageBox();
-    if (!summary) return Fail("no run summary");
-    program.PressOk(summary);
-  }
+  const MessageBoxInfo summary = missAWord ? program.WaitForMessageBox() : MessageBoxInfo{};
+  if (missAWord && !summary) return Fail("no run summary");
+  if (summary) program.PressOk(summary);
   if (program.WaitForExit() != 0) return Fail("the program did not end well");
   return 0;
 }

@@ -2,16 +2,15 @@
 // tests only. It reads "nhw32_script.txt" in the working folder, lines of
 // key=value:
 //   text=<the text BL_GetText32 hands back>
-//   notice=0 | 1 | late | never   the "BL_HASSTRING" notice after a start: at
-//                                 once with that wParam, 400 ms later with 0
-//                                 (after the program's time-out; the full
-//                                 build only, whose ResetNHW32 stops it), or none
+//   notice=0 | 1 | never   the "BL_HASSTRING" notice after a start, at once
+//                          with that wParam, or none (the program times out)
 //   start=<result of SetNHW32>    1 unless given
 // and appends every call with its arguments to "nhw32_calls.log" there. The
 // script is read again at every start, so a test can change it between
 // captures. Which entry points exist is decided by the .def file of the build.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +34,6 @@ Script ReadScript() {
     std::string line(buffer);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     const std::size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
     const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
     if (key == "text") script.text = value;
     if (key == "notice") script.notice = value;
@@ -56,17 +54,7 @@ void Log(const char* format, ...) {
   std::fclose(file);
 }
 
-Script g_capture;  // the script as the last start read it
-HWND g_probe = nullptr;
-UINT_PTR g_lateTimer = 0;
-
-UINT NoticeMessage() { return ::RegisterWindowMessageA("BL_HASSTRING"); }
-
-void CALLBACK PostLateNotice(HWND, UINT, UINT_PTR, DWORD) {
-  ::KillTimer(nullptr, g_lateTimer);
-  g_lateTimer = 0;
-  ::PostMessageA(g_probe, NoticeMessage(), 0, 0);
-}
+std::string g_text;  // as the last start read it
 
 }  // namespace
 
@@ -79,8 +67,6 @@ int WINAPI SetNHW32() {
 }
 
 int WINAPI ResetNHW32() {
-  if (g_lateTimer != 0) ::KillTimer(nullptr, g_lateTimer);
-  g_lateTimer = 0;
   Log("ResetNHW32");
   return 1;
 }
@@ -95,22 +81,18 @@ int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
   Log("BL_SetFlag32 %d %lu %d %d%s", code,
       static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y, where);
   if (code != 1000) return 1;
-  g_capture = ReadScript();
-  g_probe = window;
-  if (g_capture.notice == "0" || g_capture.notice == "1")
-    ::PostMessageA(window, NoticeMessage(), g_capture.notice == "1" ? 1 : 0, 0);
-  else if (g_capture.notice == "late" && g_lateTimer == 0)
-    g_lateTimer = ::SetTimer(nullptr, 0, 400, PostLateNotice);
+  const Script script = ReadScript();
+  g_text = script.text;
+  if (script.notice != "never")
+    ::PostMessageA(window, ::RegisterWindowMessageA("BL_HASSTRING"), script.notice == "1", 0);
   return 1;
 }
 
 int WINAPI BL_GetText32(char* buffer, int size, int* area) {
   Log("BL_GetText32 %d", size);
   std::memset(area, 0, 4 * sizeof(int));
-  const std::size_t length = g_capture.text.size() < static_cast<std::size_t>(size)
-                                 ? g_capture.text.size()
-                                 : static_cast<std::size_t>(size) - 1;
-  std::memcpy(buffer, g_capture.text.data(), length);
+  const std::size_t length = std::min(g_text.size(), static_cast<std::size_t>(size) - 1);
+  std::memcpy(buffer, g_text.data(), length);
   buffer[length] = '\0';
   return 1;
 }
