@@ -3,10 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
 
+#include "res/resource.h"
 #include "temp_folder.h"
 #include "vodari_process.h"
 
@@ -21,18 +23,36 @@ class ProgramTest : public ::testing::Test {
   static constexpr const char* kMissedBook = "books\\重点单词记录.txt";
   static constexpr const char* kMissedTitleLine = "重点单词记录\r\n";
 
-  void SetUp() override;
+  void SetUp() override {
+    gre = test::WriteBook(folder.File("books\\单词本18.txt"), 30, "gre", "GRE词汇");
+    Write(kMissedBook, kMissedTitleLine);
+  }
   void Write(const std::string& name, const std::string& bytes) {
     test::WriteBytes(folder.File(name), bytes);
   }
   std::string Read(const std::string& name) const { return test::ReadBytes(folder.File(name)); }
   // Starts a copy of the program in the folder, with `library` beside it as
   // its capture library; without, none (the program's own folder holds one).
-  void Launch(const std::string& library = "");
+  void Launch(const std::string& library = "") {
+    ::CreateDirectoryA(folder.File("sound").c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
+    if (!library.empty()) {
+      ASSERT_TRUE(::CopyFileA(library.c_str(), folder.File("nhw32.dll").c_str(), FALSE));
+    }
+    program = std::make_unique<VodariProcess>(folder.Path(), folder.File("Vodari.exe"));
+    ASSERT_TRUE(program->Started());
+  }
   // Launches and gets past the start-up notice about capture.
-  void StartProgram();
+  void StartProgram() {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
+    ASSERT_NE(program->MainWindow(), nullptr);
+  }
   // Starts a test and waits for its first question.
-  void StartTest();
+  void StartTest() {
+    program->PostCommand(IDC_START_TEST);
+    ASSERT_TRUE(Until([&] { return !program->ControlText(IDC_WORD).empty(); }));
+  }
   template <typename Condition>
   static bool Until(Condition done, DWORD timeoutMs = 10000) {
     return VodariProcess::WaitUntil(done, timeoutMs);

@@ -1,14 +1,11 @@
 // Screen capture of the real program, run beside the scripted stand-in
 // capture library (tests/stub_nhw32): a script tells it what to answer, and
 // it logs every call.
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fixture.h"
-#include "res/resource.h"
 
 namespace vodari::e2e {
 namespace {

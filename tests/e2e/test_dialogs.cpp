@@ -1,12 +1,8 @@
 // The settings panel, the About dialog and the lookup dialog of the real
 // program, each modal over the main window.
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <string>
 
 #include "fixture.h"
-#include "res/resource.h"
 
 namespace vodari::e2e {
 namespace {
@@ -20,21 +16,16 @@ TEST_F(ProgramTest, SettingsPanelActsOnTheBooksAndTheOptionsAndRefusesWrongValue
   program->PostCommand(IDC_SETTINGS);
   HWND panel = program->WaitForWindow("Vodari设置面板");
   ASSERT_NE(panel, nullptr);
-  const auto pathIs = [&](const std::string& path) {
-    return Until([&] { return TextOf(panel, IDC_BOOK_PATH) == path; });
-  };
   // Commands of the "..." book menu: most books fill the path box; the
   // recited words switch the main window at once.
   ::PostMessageA(panel, WM_COMMAND, 32780, 0);
   ASSERT_TRUE(Until([&] { return recited.meanings.count(program->ControlText(IDC_WORD)) == 1; }));
   EXPECT_EQ(TextOf(panel, IDC_BOOK_PATH), "books\\单词本18.txt");
   ::PostMessageA(panel, WM_COMMAND, 32828, 0);
-  EXPECT_TRUE(pathIs("books\\单词本30.txt"));
+  EXPECT_TRUE(Until([&] { return TextOf(panel, IDC_BOOK_PATH) == "books\\单词本30.txt"; }));
   VodariProcess::Click(panel, IDC_TEST_MISSED);
-  EXPECT_TRUE(pathIs(kMissedBook));
+  EXPECT_TRUE(Until([&] { return TextOf(panel, IDC_BOOK_PATH) == kMissedBook; }));
   EXPECT_FALSE(VodariProcess::IsCheckedIn(panel, IDC_RECORD_MISSED));
-  VodariProcess::Click(panel, IDC_TEST_RECITED);
-  EXPECT_TRUE(pathIs(kRecitedBook));
   // Clearing a history book acts at once, without a question.
   VodariProcess::Click(panel, IDC_CLEAR_MISSED);
   VodariProcess::Click(panel, IDC_CLEAR_RECITED);

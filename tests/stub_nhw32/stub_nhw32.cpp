@@ -11,10 +11,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -27,31 +26,19 @@ struct Script {
 
 Script ReadScript() {
   Script script;
-  std::FILE* file = std::fopen("nhw32_script.txt", "rb");
-  if (file == nullptr) return script;
-  char buffer[2048];
-  while (std::fgets(buffer, sizeof buffer, file)) {
-    std::string line(buffer);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  std::ifstream file("nhw32_script.txt");
+  for (std::string line; std::getline(file, line);) {
     const std::size_t equals = line.find('=');
     const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
     if (key == "text") script.text = value;
     if (key == "notice") script.notice = value;
     if (key == "start") script.start = std::atoi(value.c_str());
   }
-  std::fclose(file);
   return script;
 }
 
-void Log(const char* format, ...) {
-  std::FILE* file = std::fopen("nhw32_calls.log", "ab");
-  if (file == nullptr) return;
-  va_list args;
-  va_start(args, format);
-  std::vfprintf(file, format, args);
-  va_end(args);
-  std::fputs("\n", file);
-  std::fclose(file);
+void Log(const std::string& call) {
+  std::ofstream("nhw32_calls.log", std::ios::app | std::ios::binary) << call << "\n";
 }
 
 std::string g_text;  // as the last start read it
@@ -62,7 +49,7 @@ extern "C" {
 
 int WINAPI SetNHW32() {
   const int result = ReadScript().start;
-  Log("SetNHW32 -> %d", result);
+  Log("SetNHW32 -> " + std::to_string(result));
   return result;
 }
 
@@ -72,14 +59,15 @@ int WINAPI ResetNHW32() {
 }
 
 int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
+  std::string call = "BL_SetFlag32 " + std::to_string(code) + " " +
+                     std::to_string(reinterpret_cast<ULONG_PTR>(window)) + " " + std::to_string(x) +
+                     " " + std::to_string(y);
   // With the start code, where the probe window lies while we are told.
-  RECT strip = {};
-  char where[80] = "";
+  RECT strip;
   if (code == 1000 && ::GetWindowRect(window, &strip))
-    std::snprintf(where, sizeof where, " strip %ld %ld %ld %ld", strip.left, strip.top, strip.right,
-                  strip.bottom);
-  Log("BL_SetFlag32 %d %lu %d %d%s", code,
-      static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)), x, y, where);
+    call += " strip " + std::to_string(strip.left) + " " + std::to_string(strip.top) + " " +
+            std::to_string(strip.right) + " " + std::to_string(strip.bottom);
+  Log(call);
   if (code != 1000) return 1;
   const Script script = ReadScript();
   g_text = script.text;
@@ -89,7 +77,7 @@ int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
 }
 
 int WINAPI BL_GetText32(char* buffer, int size, int* area) {
-  Log("BL_GetText32 %d", size);
+  Log("BL_GetText32 " + std::to_string(size));
   std::memset(area, 0, 4 * sizeof(int));
   const std::size_t length = std::min(g_text.size(), static_cast<std::size_t>(size) - 1);
   std::memcpy(buffer, g_text.data(), length);
