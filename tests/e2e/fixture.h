@@ -34,7 +34,6 @@ class ProgramTest : public ::testing::Test {
   // Starts a copy of the program in the folder, with `library` beside it as
   // its capture library; without, none (the program's own folder holds one).
   void Launch(const std::string& library = "") {
-    ::CreateDirectoryA(folder.File("sound").c_str(), nullptr);
     ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
     if (!library.empty()) {
       ASSERT_TRUE(::CopyFileA(library.c_str(), folder.File("nhw32.dll").c_str(), FALSE));
@@ -47,11 +46,6 @@ class ProgramTest : public ::testing::Test {
     ASSERT_NO_FATAL_FAILURE(Launch());
     EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
     ASSERT_NE(program->MainWindow(), nullptr);
-  }
-  // Starts a test and waits for its first question.
-  void StartTest() {
-    program->PostCommand(IDC_START_TEST);
-    ASSERT_TRUE(Until([&] { return !program->ControlText(IDC_WORD).empty(); }));
   }
   template <typename Condition>
   static bool Until(Condition done, DWORD timeoutMs = 10000) {

@@ -52,9 +52,6 @@ class CaptureTest : public ProgramTest {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
   }
-  static bool Hidden(HWND popup) {
-    return Until([&] { return !::IsWindowVisible(popup); });
-  }
 };
 
 TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithItsEntry) {
@@ -76,16 +73,15 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   ASSERT_NE(popup, nullptr);
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_MEANING), "hello    你好");
-  HWND probe = ::FindWindowA("NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo");
-  const auto calls = Calls();
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 4),
-            (std::vector<std::string>{"SetNHW32 -> 1",
-                                      // the probe laid over the line before the start
-                                      "BL_SetFlag32 1000 " +
-                                          std::to_string(reinterpret_cast<ULONG_PTR>(probe)) +
-                                          " 20 700 strip 20 699 21 700",
-                                      "BL_SetFlag32 1002 0 0 0", "BL_GetText32 1024"}));
+  // The probe window lies over the line before the start.
+  const ULONG_PTR probe =
+      reinterpret_cast<ULONG_PTR>(::FindWindowA("NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo"));
+  std::vector<std::string> calls = Calls();
+  calls.resize(4);
+  EXPECT_EQ(calls, (std::vector<std::string>{
+                       "SetNHW32 -> 1",
+                       "BL_SetFlag32 1000 " + std::to_string(probe) + " 20 700 strip 20 699 21 700",
+                       "BL_SetFlag32 1002 0 0 0", "BL_GetText32 1024"}));
 
   // Other messages of the program while a capture is due start one capture,
   // not one more with every message the capture itself brings.
@@ -95,7 +91,7 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   EXPECT_LE(Starts() - starts, 2);
 
   SetScreenCapture(false);  // the next capture hides the popup and keeps its texts
-  EXPECT_TRUE(Hidden(popup));
+  EXPECT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
   program->PostCommand(IDCANCEL);
   EXPECT_EQ(program->WaitForExit(), 0);
@@ -112,14 +108,14 @@ TEST_F(CaptureTest, IdleCapturesTimeOutKeepTheTextOnANonzeroNoticeAndShowNoLongT
   Write("nhw32_script.txt", "text=Other\nnotice=1\n");
   WaitForNextCapture();
   PressOk(popup);
-  ASSERT_TRUE(Hidden(popup));
+  ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
   ASSERT_EQ(program->WaitForWindow(""), popup);
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");  // the previous text
 
   Write("nhw32_script.txt", "text=" + std::string(256, 'a') + "\nnotice=0\n");
   WaitForNextCapture();
   PressOk(popup);
-  ASSERT_TRUE(Hidden(popup));
+  ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
   WaitForNextCapture();
   WaitForNextCapture();
   EXPECT_FALSE(::IsWindowVisible(popup));

@@ -1,5 +1,6 @@
 // The main window of the real program: the test, start-up, the book menus,
 // the notification area and recitation.
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,8 @@ namespace {
 TEST_F(ProgramTest, TestFromTheButtonsAndTheBookMenuThenEscClosesWithTheSummary) {
   const test::FixtureBook gmat = test::WriteBook(folder.File("books\\单词本13.txt"), 12, "gmat");
   StartProgram();
-  StartTest();
-  EXPECT_EQ(program->ControlText(IDC_BOOK_TITLE), "GRE词汇");
+  program->PostCommand(IDC_START_TEST);
+  ASSERT_TRUE(Until([&] { return !program->ControlText(IDC_WORD).empty(); }));
   // Enter in the word edit neither closes the dialog nor restarts the test.
   std::string word = program->ControlText(IDC_WORD);
   program->PostKey(IDC_WORD, VK_RETURN);
@@ -35,9 +36,9 @@ TEST_F(ProgramTest, TestFromTheButtonsAndTheBookMenuThenEscClosesWithTheSummary)
     program->PostCommand(IDC_ANSWER_A + slot);
     const int count = right ? IDC_RIGHT_COUNT : IDC_WRONG_COUNT;
     ASSERT_TRUE(Until([&] { return program->ControlText(count) == "1"; })) << right;
-    const std::string hint = program->ControlText(IDC_HINT);
-    EXPECT_EQ(hint.rfind(right ? "对了" : "错了", 0), 0u);
-    EXPECT_EQ(hint.find('\n'), std::string::npos);  // wraps, keeping the meaning in view
+    EXPECT_EQ(program->ControlText(IDC_HINT).rfind(right ? "对了" : "错了", 0), 0u);
+    // The correction wraps in the hint box, keeping the meaning in view.
+    EXPECT_EQ(program->ControlText(IDC_HINT).find('\n'), std::string::npos);
     if (!right) missed += "@" + word + "\r\n" + meaning + "\r\n";
   }
   EXPECT_EQ(Read(kMissedBook), missed);
@@ -145,3 +146,12 @@ TEST_F(ProgramTest, RecitationRunsInTheStripWhileTheMainWindowHidesInTheNotifica
 
 }  // namespace
 }  // namespace vodari::e2e
+
+// The suite is given the program under test on its command line:
+//   vodari_e2e_tests --vodari=<path of Vodari.exe>
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
+  return RUN_ALL_TESTS();
+}

@@ -14,25 +14,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 
 namespace {
 
-struct Script {
-  std::string text;
-  std::string notice = "0";
-  int start = 1;
-};
-
-Script ReadScript() {
-  Script script;
+// The script's values by key, with the defaults.
+std::map<std::string, std::string> ReadScript() {
+  std::map<std::string, std::string> script = {{"notice", "0"}, {"start", "1"}};
   std::ifstream file("nhw32_script.txt");
   for (std::string line; std::getline(file, line);) {
     const std::size_t equals = line.find('=');
-    const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
-    if (key == "text") script.text = value;
-    if (key == "notice") script.notice = value;
-    if (key == "start") script.start = std::atoi(value.c_str());
+    if (equals != std::string::npos) script[line.substr(0, equals)] = line.substr(equals + 1);
   }
   return script;
 }
@@ -48,7 +41,7 @@ std::string g_text;  // as the last start read it
 extern "C" {
 
 int WINAPI SetNHW32() {
-  const int result = ReadScript().start;
+  const int result = std::atoi(ReadScript()["start"].c_str());
   Log("SetNHW32 -> " + std::to_string(result));
   return result;
 }
@@ -69,16 +62,15 @@ int WINAPI BL_SetFlag32(int code, HWND window, int x, int y) {
             std::to_string(strip.right) + " " + std::to_string(strip.bottom);
   Log(call);
   if (code != 1000) return 1;
-  const Script script = ReadScript();
-  g_text = script.text;
-  if (script.notice != "never")
-    ::PostMessageA(window, ::RegisterWindowMessageA("BL_HASSTRING"), script.notice == "1", 0);
+  auto script = ReadScript();
+  g_text = script["text"];
+  if (script["notice"] != "never")
+    ::PostMessageA(window, ::RegisterWindowMessageA("BL_HASSTRING"), script["notice"] == "1", 0);
   return 1;
 }
 
-int WINAPI BL_GetText32(char* buffer, int size, int* area) {
+int WINAPI BL_GetText32(char* buffer, int size, int* /*area*/) {
   Log("BL_GetText32 " + std::to_string(size));
-  std::memset(area, 0, 4 * sizeof(int));
   const std::size_t length = std::min(g_text.size(), static_cast<std::size_t>(size) - 1);
   std::memcpy(buffer, g_text.data(), length);
   buffer[length] = '\0';
