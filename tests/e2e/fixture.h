@@ -1,50 +1,60 @@
-// A fresh working folder for one run of the program, with the books the
-// test writes, and the program started in it.
+// A run of the real Vodari.exe in a fresh working folder, worked through
+// window messages.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
 
+#include "res/resource.h"
 #include "temp_folder.h"
 #include "vodari_process.h"
 
 namespace vodari::e2e {
 
-using test::FixtureBook;
 using namespace remote;
 
-class ProgramFolder {
- public:
-  ProgramFolder();
-  // Writes books\<name> with `entries` entries "<prefix>NN" / "<prefix>NN 的意思".
-  FixtureBook WriteBook(const std::string& name, const std::string& title, int entries,
-                        const std::string& prefix);
-  void WriteFile(const std::string& name, const std::string& bytes);
-  std::string ReadFile(const std::string& name) const;
-  bool Exists(const std::string& name) const;
-  // Starts Vodari.exe in this folder.
-  std::unique_ptr<VodariProcess> Start();
-
- private:
-  test::TempFolder folder_;
-};
-
-// A test that runs the program in a fresh folder holding a distractor book
-// ("GRE词汇", 30 entries "greNN") and a missed-words book with its title only.
+// The folder holds a distractor book ("GRE词汇", 30 entries "greNN") and a
+// missed-words book with its title only.
 class ProgramTest : public ::testing::Test {
  protected:
+  static constexpr const char* kMissedBook = "books\\重点单词记录.txt";
   static constexpr const char* kMissedTitleLine = "重点单词记录\r\n";
 
-  void SetUp() override;
-  // Starts the program and gets past the start-up notice about capture.
-  void StartProgram();
-  // Starts a test and waits for its first question.
-  void StartTest();
+  void SetUp() override {
+    gre = test::WriteBook(folder.File("books\\单词本18.txt"), 30, "gre", "GRE词汇");
+    Write(kMissedBook, kMissedTitleLine);
+  }
+  void Write(const std::string& name, const std::string& bytes) {
+    test::WriteBytes(folder.File(name), bytes);
+  }
+  std::string Read(const std::string& name) const { return test::ReadBytes(folder.File(name)); }
+  // Starts a copy of the program in the folder, with `library` beside it as
+  // its capture library; without, none (the program's own folder holds one).
+  void Launch(const std::string& library = "") {
+    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
+    if (!library.empty()) {
+      ASSERT_TRUE(::CopyFileA(library.c_str(), folder.File("nhw32.dll").c_str(), FALSE));
+    }
+    program = std::make_unique<VodariProcess>(folder.Path(), folder.File("Vodari.exe"));
+    ASSERT_TRUE(program->Started());
+  }
+  // Launches and gets past the start-up notice about capture.
+  void StartProgram() {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
+    ASSERT_NE(program->MainWindow(), nullptr);
+  }
+  template <typename Condition>
+  static bool Until(Condition done, DWORD timeoutMs = 10000) {
+    return VodariProcess::WaitUntil(done, timeoutMs);
+  }
+  static std::string TextOf(HWND dialog, int id) { return VodariProcess::TextOf(dialog, id); }
 
-  ProgramFolder folder;
-  FixtureBook gre;
+  test::TempFolder folder;
+  test::FixtureBook gre;
   std::unique_ptr<VodariProcess> program;
 };
 

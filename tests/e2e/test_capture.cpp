@@ -1,65 +1,42 @@
 // Screen capture of the real program, run beside the scripted stand-in
-// capture library in a folder of its own (a library beside the executable is
-// the one the program loads).
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
+// capture library (tests/stub_nhw32): a script tells it what to answer, and
+// it logs every call.
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
-#include "temp_folder.h"
-#include "vodari_process.h"
+#include "fixture.h"
 
 namespace vodari::e2e {
-using namespace remote;
 namespace {
 
-// The stand-in library of one build: "full", "bare" (no SetNHW32 and
-// ResetNHW32) or "broken" (no BL_GetText32).
-std::string StubLibrary(const std::string& build) {
-  return WindowsPath(VODARI_STUB_NHW32_DIR "/" + build + "/nhw32.dll");
-}
-
-class CaptureTest : public ::testing::Test {
+class CaptureTest : public ProgramTest {
  protected:
-  static constexpr int kX = 20, kY = 700;  // the pointer, over no window of the program
-
+  // Starts the program beside the stand-in of one build: "full", "bare" (no
+  // SetNHW32 and ResetNHW32) or "broken" (no BL_GetText32).
   void Start(const std::string& build, const std::string& script) {
-    Script(script);
-    test::WriteBook(folder.File("books\\单词本18.txt"), 30, "gre");
-    test::WriteBytes(folder.File("books\\考研单词表.txt"), "考研\r\n@hello\r\n你好\r\n");
-    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA(StubLibrary(build).c_str(), folder.File("nhw32.dll").c_str(), FALSE));
-    ::SetCursorPos(kX, kY);
-    program = std::make_unique<VodariProcess>(folder.Path(), folder.File("Vodari.exe"));
-    ASSERT_TRUE(program->Started());
+    Write("nhw32_script.txt", script);
+    Write("books\\考研单词表.txt", "考研\r\n@hello\r\n你好\r\n");
+    ::SetCursorPos(20, 700);  // over no window of the program
+    Launch(WindowsPath(VODARI_STUB_NHW32_DIR "/" + build + "/nhw32.dll"));
   }
-  void Script(const std::string& text) { test::WriteBytes(folder.File("nhw32_script.txt"), text); }
-
   std::vector<std::string> Calls() const {
-    std::istringstream log(test::ReadBytes(folder.File("nhw32_calls.log")));
+    std::istringstream log(Read("nhw32_calls.log"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(log, line);) lines.push_back(line);
     return lines;
   }
   int Starts() const {
-    const auto calls = Calls();
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [](const std::string& c) {
-      return c.rfind("BL_SetFlag32 1000 ", 0) == 0;
-    }));
+    int starts = 0;
+    for (const std::string& call : Calls()) starts += call.rfind("BL_SetFlag32 1000 ", 0) == 0;
+    return starts;
   }
   // Waits until a capture that starts from now on has been stopped.
   void WaitForNextCapture() {
     const int starts = Starts();
-    EXPECT_TRUE(VodariProcess::WaitUntil([&] {
-      const auto calls = Calls();
-      return Starts() > starts && calls.back().rfind("BL_SetFlag32 1000 ", 0) != 0;
-    }));
+    EXPECT_TRUE(Until(
+        [&] { return Starts() > starts && Calls().back().rfind("BL_SetFlag32 1000 ", 0) != 0; }));
   }
-
   void SetScreenCapture(bool on) {
     program->PostCommand(IDC_SETTINGS);
     HWND panel = program->WaitForWindow("Vodari设置面板");
@@ -67,22 +44,14 @@ class CaptureTest : public ::testing::Test {
     // Not by clicks: the popup may take the activation from the panel.
     ::SendMessageA(::GetDlgItem(panel, IDC_SCREEN_CAPTURE), BM_SETCHECK, on, 0);
     PressOk(panel);
-    ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindow(panel); }));
+    ASSERT_TRUE(Until([&] { return !::IsWindow(panel); }));
   }
-  // The popup has no caption: the program's only visible window without one.
-  HWND WaitForPopup() { return program->WaitForWindow(""); }
   // Presses OK as a click does; a posted BM_CLICK can miss a window that is
   // not the active one.
   static void PressOk(HWND dialog) {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
   }
-  static bool Hidden(HWND popup) {
-    return VodariProcess::WaitUntil([&] { return !::IsWindowVisible(popup); });
-  }
-
-  test::TempFolder folder;
-  std::unique_ptr<VodariProcess> program;
 };
 
 TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithItsEntry) {
@@ -100,20 +69,19 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   moveMouse(1500);
   EXPECT_EQ(Starts(), before + 1);
 
-  HWND popup = WaitForPopup();
+  HWND popup = program->WaitForWindow("");  // the program's only window without a caption
   ASSERT_NE(popup, nullptr);
-  EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_WORD), "Hello");
-  EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_MEANING), "hello    你好");
-
-  HWND probe = ::FindWindowA("NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo");
-  const std::string start = "BL_SetFlag32 1000 " +
-                            std::to_string(reinterpret_cast<ULONG_PTR>(probe)) +
-                            " 20 700 strip 20 699 21 700";  // laid over the line before the start
-  const auto calls = Calls();
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(calls[0], "SetNHW32 -> 1");
-  EXPECT_EQ(std::vector<std::string>(calls.begin() + 1, calls.begin() + 4),
-            (std::vector<std::string>{start, "BL_SetFlag32 1002 0 0 0", "BL_GetText32 1024"}));
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_MEANING), "hello    你好");
+  // The probe window lies over the line before the start.
+  const ULONG_PTR probe =
+      reinterpret_cast<ULONG_PTR>(::FindWindowA("NHD_FLYWIN_DEMO", "NHD_FlyWindow_Demo"));
+  std::vector<std::string> calls = Calls();
+  calls.resize(4);
+  EXPECT_EQ(calls, (std::vector<std::string>{
+                       "SetNHW32 -> 1",
+                       "BL_SetFlag32 1000 " + std::to_string(probe) + " 20 700 strip 20 699 21 700",
+                       "BL_SetFlag32 1002 0 0 0", "BL_GetText32 1024"}));
 
   // Other messages of the program while a capture is due start one capture,
   // not one more with every message the capture itself brings.
@@ -123,57 +91,55 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   EXPECT_LE(Starts() - starts, 2);
 
   SetScreenCapture(false);  // the next capture hides the popup and keeps its texts
-  EXPECT_TRUE(Hidden(popup));
-  EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_WORD), "Hello");
-
-  program->PostCommand(IDCANCEL);  // no answers: no run summary
+  EXPECT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
+  program->PostCommand(IDCANCEL);
   EXPECT_EQ(program->WaitForExit(), 0);
   EXPECT_EQ(Calls().back(), "ResetNHW32");
 }
 
 TEST_F(CaptureTest, IdleCapturesTimeOutKeepTheTextOnANonzeroNoticeAndShowNoLongText) {
-  Start("bare", "text=Hello, world\nnotice=never\n");  // no SetNHW32, no ResetNHW32
+  Start("bare", "text=Hello, world\nnotice=never\n");
   SetScreenCapture(true);
-  HWND popup = WaitForPopup();  // no key, no mouse: the idle ticks start captures
+  HWND popup = program->WaitForWindow("");  // no key, no mouse: the idle ticks capture
   ASSERT_NE(popup, nullptr);
-  EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_WORD), "Hello");
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
 
-  Script("text=Other\nnotice=1\n");
+  Write("nhw32_script.txt", "text=Other\nnotice=1\n");
   WaitForNextCapture();
   PressOk(popup);
-  ASSERT_TRUE(Hidden(popup));
-  ASSERT_EQ(WaitForPopup(), popup);
-  EXPECT_EQ(VodariProcess::TextOf(popup, IDC_CAPTURE_WORD), "Hello");  // the previous text
+  ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
+  ASSERT_EQ(program->WaitForWindow(""), popup);
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");  // the previous text
 
-  Script("text=" + std::string(256, 'a') + "\nnotice=0\n");
+  Write("nhw32_script.txt", "text=" + std::string(256, 'a') + "\nnotice=0\n");
   WaitForNextCapture();
   PressOk(popup);
-  ASSERT_TRUE(Hidden(popup));
+  ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
   WaitForNextCapture();
   WaitForNextCapture();
   EXPECT_FALSE(::IsWindowVisible(popup));
 }
 
-struct FailedStart {
-  const char* build;
-  std::vector<std::string> calls;
-};
-class FailedCaptureStartTest : public CaptureTest,
-                               public ::testing::WithParamInterface<FailedStart> {};
-
-TEST_P(FailedCaptureStartTest, IsReportedOnceAndNothingIsCaptured) {
-  Start(GetParam().build, "start=0\n");
-  EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
-  ASSERT_NE(program->MainWindow(), nullptr);
-  program->PostKey(IDC_WORD, VK_CONTROL);
-  EXPECT_TRUE(program->NoMessageBoxFor(1500));  // idle captures would be due by now
-  EXPECT_EQ(Calls(), GetParam().calls);         // unbound at once, no start
+// A library that refuses to start, or lacks an entry point, is reported once
+// and unbound at once; nothing is captured.
+TEST_F(CaptureTest, FailedStartIsReportedOnceAndNothingIsCaptured) {
+  const struct {
+    const char* build;
+    std::vector<std::string> calls;
+  } cases[] = {{"full", {"SetNHW32 -> 0", "ResetNHW32"}}, {"broken", {"ResetNHW32"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.build);
+    ::DeleteFileA(folder.File("nhw32_calls.log").c_str());
+    Start(c.build, "start=0\n");
+    EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
+    ASSERT_NE(program->MainWindow(), nullptr);
+    program->PostKey(IDC_WORD, VK_CONTROL);
+    EXPECT_TRUE(program->NoMessageBoxFor(1500));  // idle captures would be due by now
+    EXPECT_EQ(Calls(), c.calls);
+    program.reset();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Builds, FailedCaptureStartTest,
-    ::testing::Values(FailedStart{"full", {"SetNHW32 -> 0", "ResetNHW32"}},  // SetNHW32 refuses
-                      FailedStart{"broken", {"ResetNHW32"}}));               // no BL_GetText32
 
 }  // namespace
 }  // namespace vodari::e2e

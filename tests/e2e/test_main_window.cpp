@@ -1,171 +1,157 @@
-// The real program under Wine, worked through window messages.
-#include <gtest/gtest.h>
-
+// The main window of the real program: the test, start-up, the book menus,
+// the notification area and recitation.
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "books/catalogue.h"
 #include "fixture.h"
-#include "res/resource.h"
 
 namespace vodari::e2e {
 namespace {
 
-class MainWindowTest : public ProgramTest {
- protected:
-  std::vector<std::string> ShownMeanings() {
-    std::vector<std::string> meanings;
-    for (int id = IDC_MEANING_A; id <= IDC_MEANING_D; ++id)
-      meanings.push_back(program->ControlText(id));
-    return meanings;
-  }
-
-  // Answers the question shown: right when asked and the right meaning is
-  // in one slot only (the distractors may repeat the asked entry), wrong
-  // otherwise. Returns whether the answer was right.
-  bool Answer(bool wantRight, const FixtureBook& book) {
-    const std::string word = program->ControlText(IDC_WORD);
-    const std::string meaning = book.meanings.at(word);
-    std::vector<std::string> shown = ShownMeanings();
-    int rightSlots = 0, rightSlot = -1, wrongSlot = -1;
-    for (int slot = 0; slot < 4; ++slot) {
-      if (shown[slot] == meaning) {
-        ++rightSlots;
-        rightSlot = slot;
-      } else {
-        wrongSlot = slot;
-      }
-    }
-    EXPECT_GE(rightSlots, 1) << word;
-    const bool right = wantRight && rightSlots == 1;
-    const std::string before = program->ControlText(right ? IDC_RIGHT_COUNT : IDC_WRONG_COUNT);
-    program->PostCommand(IDC_ANSWER_A + (right ? rightSlot : wrongSlot));
-    EXPECT_TRUE(VodariProcess::WaitUntil(
-        [&] { return program->ControlText(right ? IDC_RIGHT_COUNT : IDC_WRONG_COUNT) != before; }));
-    if (!right) missedRecords += "@" + word + "\r\n" + meaning + "\r\n";
-    const std::string hint = program->ControlText(IDC_HINT);
-    EXPECT_EQ(hint.rfind(right ? "对了" : "错了", 0), 0u);
-    // The right meaning stays in view: the box wraps one paragraph.
-    if (!right) {
-      EXPECT_EQ(hint.find('\n'), std::string::npos);
-    }
-    return right;
-  }
-
-  std::string missedRecords;
-};
-
-TEST_F(MainWindowTest, WholeTestThenExitWithTheRunSummary) {
+TEST_F(ProgramTest, TestFromTheButtonsAndTheBookMenuThenEscClosesWithTheSummary) {
+  const test::FixtureBook gmat = test::WriteBook(folder.File("books\\单词本13.txt"), 12, "gmat");
   StartProgram();
-  EXPECT_EQ(program->ControlText(IDC_BOOK_TITLE), "");
-  StartTest();
-  EXPECT_EQ(program->ControlText(IDC_BOOK_TITLE), "GRE词汇");
-
-  int right = 0, wrong = 0;
-  for (int i = 0; i < 20 && (right < 2 || wrong < 1); ++i) {
-    if (Answer(right < 2, gre))
-      ++right;
-    else
-      ++wrong;
-  }
-  ASSERT_EQ(right, 2);
-  EXPECT_EQ(program->ControlText(IDC_RIGHT_COUNT), "2");
-  EXPECT_EQ(program->ControlText(IDC_WRONG_COUNT), std::to_string(wrong));
-  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"),
-            std::string(kMissedTitleLine) + missedRecords);
-
-  program->PostCommand(IDC_END_TEST);
-  const int percent = 200 / (2 + wrong);
-  EXPECT_EQ(program->AcknowledgeMessageBox(), "正确: 2        错误: " + std::to_string(wrong) +
-                                                  "\n正确率: " + std::to_string(percent) +
-                                                  ".00%\n 得  分: " + std::to_string(percent));
-  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return program->ControlText(IDC_WORD).empty(); }));
-  EXPECT_EQ(program->ControlText(IDC_WRONG_COUNT), "0");
-  EXPECT_EQ(program->ControlText(IDC_MEANING_D), "");
-
-  program->PostKey(IDC_WORD, VK_ESCAPE);
-  MessageBoxInfo summary = program->WaitForMessageBox();
-  EXPECT_EQ(summary.caption, "Vodari");
-  EXPECT_EQ(summary.text, "这次你一共进行的1轮学习，共做了" + std::to_string(2 + wrong) +
-                              "道题\n正确:2\n错误:" + std::to_string(wrong) +
-                              "\n正确率为:" + std::to_string(percent) + ".00%");
-  program->PressOk(summary);
-  EXPECT_EQ(program->WaitForExit(), 0);
-  EXPECT_EQ(folder.ReadFile("books\\重点单词记录.txt"),
-            std::string(kMissedTitleLine) + missedRecords);
-}
-
-TEST(StartUp, MissingOrEmptyDistractorBookEndsWithExitCodeOne) {
-  for (bool empty : {false, true}) {
-    ProgramFolder folder;
-    if (empty) folder.WriteFile("books\\单词本18.txt", "GRE词汇\r\n");
-    auto program = folder.Start();
-    ASSERT_TRUE(program && program->Started());
-    MessageBoxInfo box = program->WaitForMessageBox();
-    EXPECT_EQ(box.text, "不能初始化单词表\n请检查\"单词本18.txt\"是否为空");
-    EXPECT_EQ(program->MainWindow(0), nullptr);  // never shown
-    program->PressOk(box);
-    EXPECT_EQ(program->WaitForExit(), 1);
-    EXPECT_TRUE(folder.Exists("books\\单词本18.txt"));           // a missing book is created empty
-    EXPECT_FALSE(folder.Exists("books\\曾经背记过的单词.txt"));  // history books not opened
-  }
-}
-
-TEST_F(MainWindowTest, EnterInTheWordEditDoesNothing) {
-  StartProgram();
-  StartTest();
-  const std::string word = program->ControlText(IDC_WORD);
+  program->PostCommand(IDC_START_TEST);
+  ASSERT_TRUE(Until([&] { return !program->ControlText(IDC_WORD).empty(); }));
+  // Enter in the word edit neither closes the dialog nor restarts the test.
+  std::string word = program->ControlText(IDC_WORD);
   program->PostKey(IDC_WORD, VK_RETURN);
-  // Posted after the Enter key, so handled after it: the dialog still runs
-  // its test.
   program->PostCommand(IDC_START_TEST);
   EXPECT_EQ(program->AcknowledgeMessageBox(), "你已经开始测验了");
   EXPECT_EQ(program->ControlText(IDC_WORD), word);
-  EXPECT_EQ(program->ControlText(IDC_RIGHT_COUNT), "");
-  EXPECT_EQ(program->ControlText(IDC_WRONG_COUNT), "");
-}
 
-TEST_F(MainWindowTest, BooksAreChosenFromTheDictionaryMenu) {
-  FixtureBook gmat = folder.WriteBook("单词本13.txt", "GMAT词汇", 12, "gmat");
-  StartProgram();
-  StartTest();
-  program->PostCommand(32810);  // GMAT词汇
-  ASSERT_TRUE(
-      VodariProcess::WaitUntil([&] { return program->ControlText(IDC_BOOK_TITLE) == "GMAT词汇"; }));
-  ASSERT_TRUE(VodariProcess::WaitUntil(
-      [&] { return gmat.meanings.count(program->ControlText(IDC_WORD)) == 1; }));
-  Answer(false, gmat);
-}
+  program->PostCommand(32810);  // GMAT词汇 in the 选择字典 menu
+  ASSERT_TRUE(Until([&] { return gmat.meanings.count(program->ControlText(IDC_WORD)) == 1; }));
 
-// A radio button's double click is not a second answer.
-TEST_F(MainWindowTest, DoubleClickOnAnAnswerIsJudgedOnce) {
-  StartProgram();
-  StartTest();
-  HWND main = program->MainWindow();
-  HWND radio = ::GetDlgItem(main, IDC_ANSWER_B);
-  ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_ANSWER_B, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(radio));
-  ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_ANSWER_B, BN_DOUBLECLICKED),
-                 reinterpret_cast<LPARAM>(radio));
-  // One answer in all, right or wrong.
-  program->PostCommand(IDCANCEL);
-  EXPECT_NE(program->AcknowledgeMessageBox().find("共做了1道题"), std::string::npos);
+  // A right answer, then a wrong one, each by its slot; the distractors
+  // come from the GRE book.
+  std::string missed = kMissedTitleLine;
+  for (const bool right : {true, false}) {
+    word = program->ControlText(IDC_WORD);
+    const std::string meaning = gmat.meanings.at(word);
+    int slot = 0;
+    while (slot < 3 && (program->ControlText(IDC_MEANING_A + slot) == meaning) != right) ++slot;
+    program->PostCommand(IDC_ANSWER_A + slot);
+    const int count = right ? IDC_RIGHT_COUNT : IDC_WRONG_COUNT;
+    ASSERT_TRUE(Until([&] { return program->ControlText(count) == "1"; })) << right;
+    EXPECT_EQ(program->ControlText(IDC_HINT).rfind(right ? "对了" : "错了", 0), 0u);
+    // The correction wraps in the hint box, keeping the meaning in view.
+    EXPECT_EQ(program->ControlText(IDC_HINT).find('\n'), std::string::npos);
+    if (!right) missed += "@" + word + "\r\n" + meaning + "\r\n";
+  }
+  EXPECT_EQ(Read(kMissedBook), missed);
+
+  program->PostCommand(IDC_END_TEST);
+  EXPECT_EQ(program->AcknowledgeMessageBox().rfind("正确: 1 ", 0), 0u);
+  ASSERT_TRUE(Until([&] { return program->ControlText(IDC_WORD).empty(); }));
+  program->PostKey(IDC_WORD, VK_ESCAPE);
+  EXPECT_NE(program->AcknowledgeMessageBox().find("1轮学习，共做了2道题"), std::string::npos);
   EXPECT_EQ(program->WaitForExit(), 0);
+  EXPECT_EQ(Read(kMissedBook), missed);
 }
 
-TEST_F(MainWindowTest, HidesIntoTheNotificationAreaAndComesBack) {
+TEST_F(ProgramTest, MissingDistractorBookIsCreatedAndEndsTheProgramWithExitCodeOne) {
+  ::DeleteFileA(folder.File("books\\单词本18.txt").c_str());
+  Launch();
+  MessageBoxInfo box = program->WaitForMessageBox();
+  EXPECT_EQ(box.text, "不能初始化单词表\n请检查\"单词本18.txt\"是否为空");
+  EXPECT_EQ(program->MainWindow(0), nullptr);
+  program->PressOk(box);
+  EXPECT_EQ(program->WaitForExit(), 1);
+  EXPECT_TRUE(test::FileExists(folder.File("books\\单词本18.txt")));
+}
+
+// "<sub-menu caption>/<caption>=<id>" for each item of `menu`.
+void Flatten(HMENU menu, const std::string& prefix, std::vector<std::string>& lines) {
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    if (HMENU sub = ::GetSubMenu(menu, i))
+      Flatten(sub, prefix + text + "/", lines);
+    else
+      lines.push_back(prefix + text + "=" + std::to_string(::GetMenuItemID(menu, i)));
+  }
+}
+
+// The book menu compiled into Vodari.exe and the catalogue are two copies
+// of one list: same captions, sub-menus, ids and order.
+TEST(BookMenu, IsTheCatalogue) {
+  HMODULE module = ::LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr) << ProgramPath();
+  HMENU menu = ::LoadMenuA(module, MAKEINTRESOURCEA(IDR_BOOK_MENU));
+  ASSERT_NE(menu, nullptr);
+  std::vector<std::string> loaded, expected;
+  Flatten(menu, "", loaded);
+  for (const CatalogueBook& book : Catalogue()) {
+    const std::string sub = book.subMenu ? std::string(book.subMenu) + "/" : "";
+    expected.push_back("选择字典/" + sub + book.caption + "=" + std::to_string(book.menuId));
+  }
+  EXPECT_EQ(loaded, expected);
+  ::DestroyMenu(menu);
+  ::FreeLibrary(module);
+}
+
+TEST_F(ProgramTest, RecitationRunsInTheStripWhileTheMainWindowHidesInTheNotificationArea) {
+  Write("books\\曾经背记过的单词.txt", "曾经背记过的单词\r\n");
   StartProgram();
   HWND main = program->MainWindow();
+  const auto shown = [&](bool visible) {
+    return Until([&] { return (::IsWindowVisible(main) != FALSE) == visible; });
+  };
   program->PostCommand(IDC_MINIMISE);
-  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindowVisible(main); }));
+  EXPECT_TRUE(shown(false));
   program->PostCommand(ID_SHOW_MAIN_WINDOW);
-  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-  program->PostCommand(ID_TOGGLE_MAIN_WINDOW);  // 最  大  化 hides a shown window
-  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return !::IsWindowVisible(main); }));
-  program->PostCommand(ID_TOGGLE_MAIN_WINDOW);
-  ASSERT_TRUE(VodariProcess::WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-  program->PostCommand(IDCANCEL);  // no answers: no summary, exit code 0
+  EXPECT_TRUE(shown(true));
+
+  program->PostCommand(IDC_RECITE);
+  HWND strip = program->WaitForWindowWith(IDC_RECORD_SHOWN);
+  ASSERT_NE(strip, nullptr);
+  EXPECT_TRUE(shown(false));
+  EXPECT_EQ(program->ControlText(IDC_RECITE), "结束");
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(main, IDC_SETTINGS)));
+
+  // "1" in the strip's speed menu: the words come a second apart.
+  const auto line = [&] { return TextOf(strip, ::GetDlgCtrlID(::GetWindow(strip, GW_CHILD))); };
+  ::PostMessageA(strip, WM_COMMAND, ID_INTERVAL_1, 0);
+  ASSERT_TRUE(Until([&] { return line().rfind("No.2 :  gre00", 0) == 0; }, 3000));
+  const DWORD first = ::GetTickCount();
+  ASSERT_TRUE(Until([&] { return line().rfind("No.3 :  gre01", 0) == 0; }, 3000));
+  const DWORD apart = ::GetTickCount() - first;
+  EXPECT_GT(apart, 700u);
+  EXPECT_LT(apart, 1600u);
+
+  // "记录" records the word shown; its neighbour ticks must not slip in between.
+  ::PostMessageA(strip, WM_COMMAND, ID_INTERVAL_10, 0);
+  const std::string word = line().substr(8, 5);
+  ::SendMessageA(::GetDlgItem(strip, IDC_RECORD_SHOWN), BM_CLICK, 0, 0);
+  EXPECT_EQ(Read("books\\曾经背记过的单词.txt"),
+            "曾经背记过的单词\r\n@" + word + "\r\n" + gre.meanings.at(word) + "\r\n");
+
+  // The icon's double click shows and hides the main window.
+  ::PostMessageA(main, WM_TRAY_CALLBACK, 10, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(shown(true));
+  ::PostMessageA(main, WM_TRAY_CALLBACK, 10, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(shown(false));
+
+  program->PostCommand(IDC_RECITE);
+  EXPECT_TRUE(shown(true));
+  EXPECT_TRUE(Until([&] { return !::IsWindow(strip); }));
+  EXPECT_EQ(program->ControlText(IDC_RECITE), "开始");
+  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main, IDC_SETTINGS)));
+  program->PostCommand(IDCANCEL);
   EXPECT_EQ(program->WaitForExit(), 0);
 }
 
 }  // namespace
 }  // namespace vodari::e2e
+
+// The suite is given the program under test on its command line:
+//   vodari_e2e_tests --vodari=<path of Vodari.exe>
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
+  return RUN_ALL_TESTS();
+}
