@@ -1,6 +1,7 @@
-// A program whose controls show known English words at known places, for the
-// capture library's tests. It writes, to the file named on its command line,
-// one line per chosen word: its name and the screen point at its middle.
+// A program whose controls, and a console of its own, show known English
+// words at known places, for the capture library's tests. It writes, to the
+// file named on its command line (else positions.txt), one line per chosen
+// word: its name and the screen point at its middle.
 #include <windows.h>
 #include <richedit.h>
 #include <shellapi.h>
@@ -19,25 +20,18 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
   return child;
 }
 
-int TextWidth(const std::wstring& text) {
+// The size of `text` in the controls' font; its height is the line height.
+SIZE Extent(const std::wstring& text) {
   HDC dc = ::CreateCompatibleDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, g_font);
   SIZE size = {};
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
   ::DeleteDC(dc);
-  return size.cx;
+  return size;
 }
 
-int LineHeight() {
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, g_font);
-  TEXTMETRICW metrics = {};
-  ::GetTextMetricsW(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  return metrics.tmHeight;
-}
+int LineHeight() { return Extent(L"x").cy; }
 
 void Report(FILE* out, const char* name, HWND window, POINT client) {
   ::ClientToScreen(window, &client);
@@ -64,7 +58,7 @@ POINT EditMiddle(HWND edit, int begin, int end, bool rich) {
 
 // Middle of the word that follows `before` in left-aligned text drawn from `left`.
 POINT TextMiddle(const std::wstring& before, const std::wstring& word, int left, int top) {
-  return {left + TextWidth(before) + TextWidth(word) / 2, top + LineHeight() / 2};
+  return {left + Extent(before).cx + Extent(word).cx / 2, top + LineHeight() / 2};
 }
 
 // Draws the owner-drawn static's text as a plain static would, from two
@@ -104,12 +98,32 @@ DWORD WINAPI HangThread(void* ready) {
   return 0;
 }
 
+// A console window below the others, with known words on its third row.
+void ShowConsole(FILE* out) {
+  if (!::AllocConsole()) return;
+  HWND window = ::GetConsoleWindow();
+  HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 500, 640, 240, SWP_SHOWWINDOW);
+  const std::wstring text = L"console mode echo words";
+  DWORD written = 0;
+  ::WriteConsoleOutputCharacterW(screen, text.c_str(), static_cast<DWORD>(text.size()), COORD{0, 2}, &written);
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  ::GetConsoleScreenBufferInfo(screen, &info);
+  RECT area = {};
+  ::GetClientRect(window, &area);
+  const int cellWidth = area.right / (info.srWindow.Right - info.srWindow.Left + 1);
+  const int cellHeight = area.bottom / (info.srWindow.Bottom - info.srWindow.Top + 1);
+  // The middle of "mode", in columns 8 to 11.
+  Report(out, "console", window,
+         POINT{9 * cellWidth + cellWidth / 2, (2 - info.srWindow.Top) * cellHeight + cellHeight / 2});
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-  if (argc < 2) return 2;
   ::LoadLibraryW(L"riched20.dll");
   g_font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 
@@ -128,23 +142,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND edit = Child(main, L"Edit", L"alpha bravo\r\ncharlie delta-echo", ES_MULTILINE | WS_BORDER, 10, 10, 280, 60);
   HWND rich = Child(main, L"RichEdit20W", L"golf hotel india", ES_MULTILINE | WS_BORDER, 300, 10, 280, 60);
   HWND label = Child(main, L"Static", L"kilo lima mike", SS_LEFT, 10, 100, 280, 20);
-  const std::wstring mixed = L"tango \u0e01 \u4e2d\u6587";
-  HWND mixedLabel = Child(main, L"Static", mixed.c_str(), SS_LEFT, 300, 100, 280, 20);
+  HWND mixedLabel = Child(main, L"Static", L"tango \u0e01 \u4e2d\u6587", SS_LEFT, 300, 100, 280, 20);
   HWND list = Child(main, L"ListBox", L"", WS_BORDER | LBS_NOINTEGRALHEIGHT, 10, 140, 280, 100);
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"november oscar"));
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"papa quebec"));
   HWND button = Child(main, L"Button", L"romeo sierra", BS_PUSHBUTTON, 300, 140, 200, 30);
-  HWND twoRows = Child(main, L"Static", L"first row\r\nsecond victor", SS_LEFT, 10, 260, 280, 40);
   // Just too narrow for "alpha beta gamma": "gamma delta" wraps to the second row.
-  HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310, TextWidth(L"alpha beta gamma") - 1,
-                       40);
+  HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310,
+                       Extent(L"alpha beta gamma").cx - 1, 40);
   HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
   HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
   ::CloseHandle(::CreateThread(nullptr, 0, HangThread, ready, 0, nullptr));
   ::WaitForSingleObject(ready, 10000);
 
-  FILE* out = _wfopen(argv[1], L"w");
+  FILE* out = _wfopen(argc > 1 ? argv[1] : L"positions.txt", L"w");
   if (!out) return 3;
   Report(out, "edit", edit, EditMiddle(edit, 6, 11, false));
   Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26, false));
@@ -163,12 +175,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Report(out, "list-below", list, POINT{item.left + 10, item.bottom + 3 * LineHeight()});
   RECT face = {};
   ::GetClientRect(button, &face);
-  const int buttonLeft = (face.right - TextWidth(L"romeo sierra")) / 2;
+  const int buttonLeft = (face.right - Extent(L"romeo sierra").cx) / 2;
   Report(out, "button", button, TextMiddle(L"romeo ", L"sierra", buttonLeft, face.bottom / 2 - LineHeight() / 2));
-  Report(out, "two-rows", twoRows, TextMiddle(L"second ", L"victor", 0, LineHeight()));
   Report(out, "wrapped", wrapped, TextMiddle(L"gamma ", L"delta", 0, LineHeight()));
   Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
   Report(out, "hang", g_hangEdit, TextMiddle(L"", L"zulu", 1, 1));
+  ShowConsole(out);
   Report(out, "blank", main, POINT{400, 350});
   std::fclose(out);
 
