@@ -7,33 +7,23 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
+
+#include "temp_folder.h"
+#include "vodari_process.h"
+#include "win/library.h"
 
 namespace {
 
-std::string g_libraryPath;
-std::string g_targetPath;
-bool g_outputToConsole = false;
-
-// A Unix path as the build system knows it; Wine shows / as drive Z:.
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path)
-      if (c == '/') c = '\\';
-    path = "Z:" + path;
-  }
-  return path;
-}
+using vodari::remote::VodariProcess;
+using vodari::remote::WindowsPath;
 
 using SetFlagFn = int(WINAPI*)(int, HWND, int, int);
 using GetTextFn = int(WINAPI*)(char*, int, RECT*);
 using PlainFn = int(WINAPI*)();
 
-template <typename Fn>
-Fn Entry(HMODULE library, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
-}
-
+bool g_outputToConsole = false;
 UINT g_hasString = 0;
 int g_notices = 0;
 
@@ -49,13 +39,22 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class CaptureLibraryTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    StartTarget();
-    library_ = ::LoadLibraryA(g_libraryPath.c_str());
-    ASSERT_NE(library_, nullptr) << g_libraryPath;
-    setFlag_ = Entry<SetFlagFn>(library_, "BL_SetFlag32");
-    getText_ = Entry<GetTextFn>(library_, "BL_GetText32");
-    const auto start = Entry<PlainFn>(library_, "SetNHW32");
-    ASSERT_TRUE(setFlag_ && getText_ && start && ::GetProcAddress(library_, "ResetNHW32"));
+    // The target program writes where its words stand on the screen.
+    folder_ = std::make_unique<vodari::test::TempFolder>();
+    target_ = std::make_unique<VodariProcess>(folder_->Path(), WindowsPath(NHW32_CAPTURE_TARGET));
+    ASSERT_TRUE(VodariProcess::WaitUntil([] {
+      std::ifstream in(folder_->File("positions.txt"));
+      std::string name;
+      POINT point;
+      while (in >> name >> point.x >> point.y) positions_[name] = point;
+      return positions_.count("blank") == 1;
+    })) << "the target wrote no positions";
+
+    library_ = win::Library(WindowsPath(NHW32_PATH).c_str());
+    setFlag_ = library_.Entry<SetFlagFn>("BL_SetFlag32");
+    getText_ = library_.Entry<GetTextFn>("BL_GetText32");
+    const auto start = library_.Entry<PlainFn>("SetNHW32");
+    ASSERT_TRUE(setFlag_ && getText_ && start && library_.Entry<PlainFn>("ResetNHW32"));
     ASSERT_EQ(start(), 1);
 
     g_hasString = ::RegisterWindowMessageA("BL_HASSTRING");
@@ -71,42 +70,11 @@ class CaptureLibraryTest : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    if (library_) {
-      Entry<PlainFn>(library_, "ResetNHW32")();
-      ::FreeLibrary(library_);
-    }
+    if (const auto reset = library_.Entry<PlainFn>("ResetNHW32")) reset();
+    library_.Reset();
     if (probe_) ::DestroyWindow(probe_);
-    if (target_) {
-      ::TerminateProcess(target_, 0);
-      ::WaitForSingleObject(target_, 5000);
-      ::CloseHandle(target_);
-    }
-    ::DeleteFileA(positionsFile_.c_str());
-  }
-
-  // Starts the target program and reads the positions it writes.
-  static void StartTarget() {
-    char folder[MAX_PATH], file[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    ::GetTempFileNameA(folder, "cap", 0, file);
-    positionsFile_ = file;
-    std::string commandLine = "\"" + g_targetPath + "\" \"" + positionsFile_ + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(::CreateProcessA(g_targetPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                 nullptr, &startup, &info))
-        << g_targetPath;
-    ::CloseHandle(info.hThread);
-    target_ = info.hProcess;
-    for (int tries = 0; tries < 200 && !positions_.count("blank"); ++tries) {
-      ::Sleep(50);
-      std::ifstream in(positionsFile_);
-      std::string name;
-      POINT point;
-      while (in >> name >> point.x >> point.y) positions_[name] = point;
-    }
-    ASSERT_TRUE(positions_.count("blank")) << "the target wrote no positions";
+    target_.reset();
+    folder_.reset();
   }
 
   // Captures at the named word the way the program does; the text, or
@@ -138,10 +106,10 @@ class CaptureLibraryTest : public ::testing::Test {
     return text;
   }
 
-  static inline HANDLE target_ = nullptr;
-  static inline std::string positionsFile_;
+  static inline std::unique_ptr<vodari::test::TempFolder> folder_;
+  static inline std::unique_ptr<VodariProcess> target_;
   static inline std::map<std::string, POINT> positions_;
-  static inline HMODULE library_ = nullptr;
+  static inline win::Library library_;
   static inline HWND probe_ = nullptr;
   static inline SetFlagFn setFlag_ = nullptr;
   static inline GetTextFn getText_ = nullptr;
@@ -201,10 +169,5 @@ int main(int argc, char** argv) {
   DWORD mode = 0;
   g_outputToConsole = ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != FALSE;
   if (!g_outputToConsole) ::FreeConsole();
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument.rfind("--nhw32=", 0) == 0) g_libraryPath = WindowsPath(argument.substr(8));
-    if (argument.rfind("--target=", 0) == 0) g_targetPath = WindowsPath(argument.substr(9));
-  }
   return RUN_ALL_TESTS();
 }

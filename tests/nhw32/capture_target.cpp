@@ -1,10 +1,9 @@
 // A program whose controls, and a console of its own, show known English
-// words at known places, for the capture library's tests. It writes, to the
-// file named on its command line (else positions.txt), one line per chosen
-// word: its name and the screen point at its middle.
+// words at known places, for the capture library's tests. It writes, to
+// positions.txt in its working folder, one line per chosen word: its name
+// and the screen point at its middle.
 #include <windows.h>
 #include <richedit.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -122,8 +121,6 @@ void ShowConsole(FILE* out) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  int argc = 0;
-  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
   ::LoadLibraryW(L"riched20.dll");
   g_font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 
@@ -156,7 +153,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ::CloseHandle(::CreateThread(nullptr, 0, HangThread, ready, 0, nullptr));
   ::WaitForSingleObject(ready, 10000);
 
-  FILE* out = _wfopen(argc > 1 ? argv[1] : L"positions.txt", L"w");
+  FILE* out = _wfopen(L"positions.txt", L"w");
   if (!out) return 3;
   Report(out, "edit", edit, EditMiddle(edit, 6, 11, false));
   Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26, false));
