@@ -67,8 +67,10 @@ void Click(HWND dialog, int id) {
 }
 
 // The loop shows the dialog and ends it by End, by keys sent to a control (it
-// must find the dialog from its child) and by the close box.
-TEST(DialogModalLoop, EndsWithTheValueGivenToEndOrByOkAndCancel) {
+// must find the dialog from its child) and by the close box. A button acts on
+// its click only: a radio button's double click must not choose an answer
+// twice. Menu items and accelerators come without a control.
+TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
   struct Case {
     const char* name;
     std::function<void(ScriptedDialog&)> act;
@@ -78,12 +80,24 @@ TEST(DialogModalLoop, EndsWithTheValueGivenToEndOrByOkAndCancel) {
   const auto key = [](WPARAM vk) {
     return [vk](ScriptedDialog& d) { ::PostMessageA(d.Item(IDC_EDIT), WM_KEYDOWN, vk, 0); };
   };
+  const auto commands = [](ScriptedDialog& d) {
+    const auto radio = reinterpret_cast<LPARAM>(d.Item(IDC_RADIO));
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_CLICKED), radio);
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_DOUBLECLICKED), radio);
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32813, 0), 0);  // menu item
+    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32814, 1), 0);  // accelerator
+    ::SetWindowTextA(d.Item(IDC_EDIT), "x");                          // sends EN_CHANGE
+    Click(d.Handle(), IDOK);
+  };
   const Case cases[] = {
       {"End", [](ScriptedDialog& d) { d.End(1234); }, 1234, {"destroy"}},
       {"Esc in an edit", key(VK_ESCAPE), IDCANCEL, {"cancel", "destroy"}},
       {"Enter in an edit", key(VK_RETURN), IDOK, {"ok", "destroy"}},
       {"close box", [](ScriptedDialog& d) { ::PostMessageA(d.Handle(), WM_CLOSE, 0, 0); }, IDCANCEL,
        {"cancel", "destroy"}},
+      {"commands", commands, IDOK,
+       {"notify 100 768", "command 103", "notify 103 5", "command 32813", "command 32814", "ok",
+        "destroy"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -100,27 +114,6 @@ TEST(DialogModalLoop, EndsWithTheValueGivenToEndOrByOkAndCancel) {
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(dialog.Handle(), nullptr);
   }
-}
-
-// A button acts on its click only: a radio button's double click must not
-// choose an answer twice. Menu items and accelerators come without a control.
-TEST(DialogModalLoop, CommandsComeFromClicksMenusAndAcceleratorsOnly) {
-  ScriptedDialog dialog;
-  dialog.script = [](ScriptedDialog& d) {
-    HWND radio = d.Item(IDC_RADIO);
-    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(radio));
-    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_RADIO, BN_DOUBLECLICKED),
-                   reinterpret_cast<LPARAM>(radio));
-    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32813, 0), 0);  // menu item
-    ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32814, 1), 0);  // accelerator
-    ::SetWindowTextA(d.Item(IDC_EDIT), "x");                          // sends EN_CHANGE
-    Click(d.Handle(), IDOK);
-  };
-  EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  EXPECT_EQ(dialog.events,
-            (std::vector<std::string>{"notify 100 768", "command 103", "notify 103 5",
-                                      "command 32813", "command 32814", "ok", "destroy"}));
 }
 
 // A loop disables the top-level window of its owner and gives it back, active,
@@ -199,17 +192,6 @@ TEST(DialogModalLoop, FilterSeesMessagesFirstAndMayConsumeThem) {
   EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
   SetMessageFilter(nullptr);
   EXPECT_EQ(filter.swallowed, 2);
-}
-
-TEST(Dialog, ItemTextKeepsLongGbkTextWhole) {
-  ScriptedDialog dialog;
-  ASSERT_TRUE(dialog.CreateModeless(nullptr));
-  std::string text = "books\\用户自定义字典";
-  while (text.size() < 600) text += "单词本";
-  dialog.SetItemText(IDC_EDIT, text);
-  EXPECT_EQ(dialog.ItemText(IDC_EDIT), text);
-  EXPECT_EQ(dialog.ItemText(4711), "");  // no such control
-  dialog.Destroy();
 }
 
 // Colour requests must be answered with the brush as the procedure's own

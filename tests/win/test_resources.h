@@ -3,6 +3,5 @@
 #define IDC_EDIT 100
 #define IDC_RADIO 103
 #define IDD_LINK_TEST 3
-#define IDC_CAPTIONED 110
-#define IDC_UNCAPTIONED 111
+#define IDC_LINK 110
 #define IDC_PLAIN 112
