@@ -37,22 +37,13 @@ void Report(FILE* out, const char* name, HWND window, POINT client) {
   std::fprintf(out, "%s %ld %ld\n", name, client.x, client.y);
 }
 
-// Middle of text[begin, end) of an edit; a rich edit answers through a POINTL.
-POINT EditMiddle(HWND edit, int begin, int end, bool rich) {
-  POINT a = {}, b = {};
-  if (rich) {
-    POINTL p = {};
-    ::SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), begin);
-    a = {p.x, p.y};
-    ::SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), end);
-    b = {p.x, p.y};
-  } else {
-    const LRESULT pa = ::SendMessageW(edit, EM_POSFROMCHAR, begin, 0);
-    const LRESULT pb = ::SendMessageW(edit, EM_POSFROMCHAR, end, 0);
-    a = {static_cast<short>(LOWORD(pa)), static_cast<short>(HIWORD(pa))};
-    b = {static_cast<short>(LOWORD(pb)), static_cast<short>(HIWORD(pb))};
-  }
-  return {(a.x + b.x) / 2, a.y + LineHeight() / 2};
+// Middle of text[begin, end) of an edit or a rich edit (which takes the
+// edit's form of EM_POSFROMCHAR too).
+POINT EditMiddle(HWND edit, int begin, int end) {
+  const LRESULT a = ::SendMessageW(edit, EM_POSFROMCHAR, begin, 0);
+  const LRESULT b = ::SendMessageW(edit, EM_POSFROMCHAR, end, 0);
+  return {(static_cast<short>(LOWORD(a)) + static_cast<short>(LOWORD(b))) / 2,
+          static_cast<short>(HIWORD(a)) + LineHeight() / 2};
 }
 
 // Middle of the word that follows `before` in left-aligned text drawn from `left`.
@@ -61,7 +52,8 @@ POINT TextMiddle(const std::wstring& before, const std::wstring& word, int left,
 }
 
 // Draws the owner-drawn static's text as a plain static would, from two
-// pixels in; only accessibility tells its text.
+// pixels in; only accessibility tells its text. WM_APP makes the program
+// stop answering for 1.5 s, as a hung program.
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DRAWITEM) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -72,29 +64,8 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     ::SelectObject(item->hDC, old);
     return TRUE;
   }
+  if (message == WM_APP) ::Sleep(1500);
   return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-// A window on a thread of its own that stops answering for 1.5 s when sent
-// WM_APP, standing for a hung program.
-LRESULT CALLBACK HangProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) {
-    ::Sleep(1500);
-    return 0;
-  }
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND g_hangEdit = nullptr;
-
-DWORD WINAPI HangThread(void* ready) {
-  HWND hang = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTargetHang", L"", WS_POPUP | WS_VISIBLE, 20, 460, 300, 40,
-                                nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  g_hangEdit = Child(hang, L"Edit", L"zulu hang", 0, 5, 5, 280, 24);
-  ::SetEvent(ready);
-  MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
-  return 0;
 }
 
 // A console window below the others, with known words on its third row.
@@ -130,9 +101,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   cls.lpszClassName = L"CaptureTarget";
   ::RegisterClassW(&cls);
-  cls.lpfnWndProc = HangProc;
-  cls.lpszClassName = L"CaptureTargetHang";
-  ::RegisterClassW(&cls);
   HWND main = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTarget", L"Capture target", WS_POPUP | WS_VISIBLE, 20, 20,
                                 600, 420, nullptr, nullptr, instance, nullptr);
 
@@ -149,21 +117,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                        Extent(L"alpha beta gamma").cx - 1, 40);
   HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
-  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  ::CloseHandle(::CreateThread(nullptr, 0, HangThread, ready, 0, nullptr));
-  ::WaitForSingleObject(ready, 10000);
 
   FILE* out = _wfopen(L"positions.txt", L"w");
   if (!out) return 3;
-  Report(out, "edit", edit, EditMiddle(edit, 6, 11, false));
-  Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26, false));
-  Report(out, "rich", rich, EditMiddle(rich, 5, 10, true));
-  const POINT editEnd = EditMiddle(edit, 30, 30, false);
+  Report(out, "edit", edit, EditMiddle(edit, 6, 11));
+  Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26));
+  Report(out, "rich", rich, EditMiddle(rich, 5, 10));
+  const POINT editEnd = EditMiddle(edit, 30, 30);
   Report(out, "edit-past-end", edit, POINT{editEnd.x + 60, editEnd.y});
-  Report(out, "edit-below", edit, POINT{EditMiddle(edit, 2, 2, false).x, editEnd.y + 3 * LineHeight()});
-  const POINT richEnd = EditMiddle(rich, 15, 15, true);
+  Report(out, "edit-below", edit, POINT{EditMiddle(edit, 2, 2).x, editEnd.y + 3 * LineHeight()});
+  const POINT richEnd = EditMiddle(rich, 15, 15);
   Report(out, "rich-past-end", rich, POINT{richEnd.x + 60, richEnd.y});
-  Report(out, "rich-below", rich, POINT{EditMiddle(rich, 2, 2, true).x, richEnd.y + 2 * LineHeight()});
+  Report(out, "rich-below", rich, POINT{EditMiddle(rich, 2, 2).x, richEnd.y + 2 * LineHeight()});
   Report(out, "static", label, TextMiddle(L"kilo ", L"lima", 0, 0));
   Report(out, "static-gbk", mixedLabel, TextMiddle(L"", L"tango", 0, 0));
   RECT item = {};
@@ -176,7 +141,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Report(out, "button", button, TextMiddle(L"romeo ", L"sierra", buttonLeft, face.bottom / 2 - LineHeight() / 2));
   Report(out, "wrapped", wrapped, TextMiddle(L"gamma ", L"delta", 0, LineHeight()));
   Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
-  Report(out, "hang", g_hangEdit, TextMiddle(L"", L"zulu", 1, 1));
   ShowConsole(out);
   Report(out, "blank", main, POINT{400, 350});
   std::fclose(out);
