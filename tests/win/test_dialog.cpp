@@ -15,8 +15,7 @@ namespace win {
 namespace {
 
 constexpr UINT kScript = WM_APP + 1;  // runs the test's script inside the loop
-constexpr UINT kEndFromThread = WM_APP + 2;
-constexpr UINT kSwallowed = WM_APP + 3;
+constexpr UINT kSwallowed = WM_APP + 2;  // for the message filter only
 
 // A dialog whose behaviour is given by the test: `script` runs once the
 // modal loop pumps, and the calls of the base are recorded in `events`.
@@ -55,8 +54,7 @@ class ScriptedDialog : public Dialog {
   bool OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) override {
     EXPECT_NE(msg, kSwallowed);
     if (msg == kScript) script(*this);
-    if (msg == kEndFromThread) End(5);
-    return msg == kScript || msg == kEndFromThread;
+    return msg == kScript;
   }
   void OnDestroy() override { events.push_back("destroy"); }
 };
@@ -66,10 +64,22 @@ void Click(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+// Swallows the messages kSwallowed and counts them.
+struct SwallowingFilter : MessageFilter {
+  bool Filter(MSG& msg) override {
+    if (msg.message != kSwallowed) return false;
+    ++swallowed;
+    return true;
+  }
+  int swallowed = 0;
+};
+
 // The loop shows the dialog and ends it by End, by keys sent to a control (it
 // must find the dialog from its child) and by the close box. A button acts on
 // its click only: a radio button's double click must not choose an answer
-// twice. Menu items and accelerators come without a control.
+// twice. Menu items and accelerators come without a control. The application
+// filter sees every message before the dialog's pre-translation, which would
+// dispatch it, and may consume it: the dialog never sees kSwallowed.
 TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
   struct Case {
     const char* name;
@@ -89,6 +99,11 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
     ::SetWindowTextA(d.Item(IDC_EDIT), "x");                          // sends EN_CHANGE
     Click(d.Handle(), IDOK);
   };
+  const auto swallowed = [](ScriptedDialog& d) {
+    ::PostMessageA(d.Handle(), kSwallowed, 0, 0);
+    ::PostMessageA(d.Item(IDC_EDIT), kSwallowed, 0, 0);
+    Click(d.Handle(), IDOK);
+  };
   const Case cases[] = {
       {"End", [](ScriptedDialog& d) { d.End(1234); }, 1234, {"destroy"}},
       {"Esc in an edit", key(VK_ESCAPE), IDCANCEL, {"cancel", "destroy"}},
@@ -98,7 +113,10 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
       {"commands", commands, IDOK,
        {"notify 100 768", "command 103", "notify 103 5", "command 32813", "command 32814", "ok",
         "destroy"}},
+      {"filtered", swallowed, IDOK, {"ok", "destroy"}},
   };
+  SwallowingFilter filter;
+  SetMessageFilter(&filter);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ScriptedDialog dialog;
@@ -114,84 +132,56 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(dialog.Handle(), nullptr);
   }
+  SetMessageFilter(nullptr);
+  EXPECT_EQ(filter.swallowed, 2);
 }
 
 // A loop disables the top-level window of its owner and gives it back, active,
 // unless it was disabled already (by an outer loop); the outer loop goes on.
-TEST(DialogModalLoop, NestedLoopsDisableTheirOwnerAndEnableItAfter) {
-  ScriptedDialog outer, inner, third;
+// WM_QUIT ends every loop and stays queued for the outermost one.
+TEST(DialogModalLoop, NestedLoopsDisableTheirOwnerAndQuitEndsThemAll) {
+  ScriptedDialog outer, inner, second, quitting;
   bool outerEnabledDuringInner = true;
   inner.script = [&](ScriptedDialog& d) {
     outerEnabledDuringInner = ::IsWindowEnabled(outer.Handle()) != FALSE;
     Click(d.Handle(), IDOK);
   };
-  third.script = [](ScriptedDialog& d) { d.End(7); };
+  second.script = [](ScriptedDialog& d) { d.End(7); };
+  quitting.script = [](ScriptedDialog&) { ::PostQuitMessage(3); };
   outer.script = [&](ScriptedDialog& d) {
     EXPECT_EQ(inner.RunModal(d.Item(IDC_EDIT)), IDOK);
     EXPECT_TRUE(::IsWindowEnabled(d.Handle()));
     EXPECT_EQ(::GetActiveWindow(), d.Handle());
     ::EnableWindow(d.Handle(), FALSE);
-    EXPECT_EQ(third.RunModal(d.Handle()), 7);
+    EXPECT_EQ(second.RunModal(d.Handle()), 7);
     EXPECT_FALSE(::IsWindowEnabled(d.Handle()));
     ::EnableWindow(d.Handle(), TRUE);
-    Click(d.Handle(), IDCANCEL);
+    EXPECT_EQ(quitting.RunModal(d.Handle()), IDCANCEL);
   };
   EXPECT_EQ(outer.RunModal(nullptr), IDCANCEL);
   EXPECT_FALSE(outerEnabledDuringInner);
-  EXPECT_EQ(outer.events, (std::vector<std::string>{"cancel", "destroy"}));
   EXPECT_EQ(inner.events, (std::vector<std::string>{"ok", "destroy"}));
-}
-
-TEST(DialogModalLoop, QuitEndsEveryLoopAndStaysQueued) {
-  ScriptedDialog outer, inner;
-  INT_PTR innerResult = 0;
-  inner.script = [](ScriptedDialog&) { ::PostQuitMessage(3); };
-  outer.script = [&](ScriptedDialog& d) { innerResult = inner.RunModal(d.Handle()); };
-  EXPECT_EQ(outer.RunModal(nullptr), IDCANCEL);
-  EXPECT_EQ(innerResult, IDCANCEL);
   MSG msg;
   ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 3u);
 }
 
-// End inside a sent message: GetMessage handles sent messages without
-// returning, so the loop must be woken, or it sleeps until the next posted
-// message (here only the 5 s timer that ends it with -99).
+// End inside a sent message (here OK from another thread): GetMessage handles
+// sent messages without returning, so the loop must be woken, or it sleeps
+// until the next posted message (here only the 5 s timer that ends it with
+// -99).
 TEST(DialogModalLoop, EndInsideASentMessageStopsTheLoopAtOnce) {
   ScriptedDialog dialog;
   std::thread sender;
   dialog.script = [&](ScriptedDialog& d) {
+    ::SetFocus(d.Item(IDOK));  // no caret, whose blinking would wake the loop
     sender = std::thread([hwnd = d.Handle()] {
       ::Sleep(300);  // the loop is idle by then
-      ::SendMessageA(hwnd, kEndFromThread, 0, 0);
+      ::SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
     });
   };
-  EXPECT_EQ(dialog.RunModal(nullptr), 5);
-  sender.join();
-}
-
-// The application filter sees every message before the dialog's
-// pre-translation, which would dispatch it, and may consume it: the dialog
-// never sees kSwallowed.
-TEST(DialogModalLoop, FilterSeesMessagesFirstAndMayConsumeThem) {
-  struct Swallowing : MessageFilter {
-    bool Filter(MSG& msg) override {
-      if (msg.message != kSwallowed) return false;
-      ++swallowed;
-      return true;
-    }
-    int swallowed = 0;
-  } filter;
-  SetMessageFilter(&filter);
-  ScriptedDialog dialog;
-  dialog.script = [&](ScriptedDialog& d) {
-    ::PostMessageA(d.Handle(), kSwallowed, 0, 0);
-    ::PostMessageA(d.Item(IDC_EDIT), kSwallowed, 0, 0);
-    Click(d.Handle(), IDOK);
-  };
   EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  SetMessageFilter(nullptr);
-  EXPECT_EQ(filter.swallowed, 2);
+  sender.join();
 }
 
 // Colour requests must be answered with the brush as the procedure's own
