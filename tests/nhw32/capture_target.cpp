@@ -51,19 +51,8 @@ POINT TextMiddle(const std::wstring& before, const std::wstring& word, int left,
   return {left + Extent(before).cx + Extent(word).cx / 2, top + LineHeight() / 2};
 }
 
-// Draws the owner-drawn static's text as a plain static would, from two
-// pixels in; only accessibility tells its text. WM_APP makes the program
-// stop answering for 1.5 s, as a hung program.
+// WM_APP makes the program stop answering for 1.5 s, as a hung program.
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DRAWITEM) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    wchar_t text[64] = {};
-    ::GetWindowTextW(item->hwndItem, text, 64);
-    HGDIOBJ old = ::SelectObject(item->hDC, g_font);
-    ::TextOutW(item->hDC, item->rcItem.left + 2, item->rcItem.top, text, static_cast<int>(wcslen(text)));
-    ::SelectObject(item->hDC, old);
-    return TRUE;
-  }
   if (message == WM_APP) ::Sleep(1500);
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -115,6 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // Just too narrow for "alpha beta gamma": "gamma delta" wraps to the second row.
   HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310,
                        Extent(L"alpha beta gamma").cx - 1, 40);
+  // A custom label (what it draws is up to its owner): only accessibility tells its text.
   HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
 

@@ -75,7 +75,10 @@ struct SwallowingFilter : MessageFilter {
 };
 
 // The loop shows the dialog and ends it by End, by keys sent to a control (it
-// must find the dialog from its child) and by the close box. A button acts on
+// must find the dialog from its child) and by the close box. End inside a
+// sent message (here OK from another thread) must wake the loop: GetMessage
+// handles sent messages without returning, and the loop would sleep until
+// the next posted message (here only the 5 s timer that ends it with -99). A button acts on
 // its click only: a radio button's double click must not choose an answer
 // twice. Menu items and accelerators come without a control. The application
 // filter sees every message before the dialog's pre-translation, which would
@@ -97,12 +100,17 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
     ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32813, 0), 0);  // menu item
     ::PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(32814, 1), 0);  // accelerator
     ::SetWindowTextA(d.Item(IDC_EDIT), "x");                          // sends EN_CHANGE
-    Click(d.Handle(), IDOK);
-  };
-  const auto swallowed = [](ScriptedDialog& d) {
     ::PostMessageA(d.Handle(), kSwallowed, 0, 0);
     ::PostMessageA(d.Item(IDC_EDIT), kSwallowed, 0, 0);
     Click(d.Handle(), IDOK);
+  };
+  std::thread sender;
+  const auto okFromThread = [&sender](ScriptedDialog& d) {
+    ::SetFocus(d.Item(IDOK));  // no caret, whose blinking would wake the loop
+    sender = std::thread([hwnd = d.Handle()] {
+      ::Sleep(300);  // the loop is idle by then
+      ::SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    });
   };
   const Case cases[] = {
       {"End", [](ScriptedDialog& d) { d.End(1234); }, 1234, {"destroy"}},
@@ -110,10 +118,10 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
       {"Enter in an edit", key(VK_RETURN), IDOK, {"ok", "destroy"}},
       {"close box", [](ScriptedDialog& d) { ::PostMessageA(d.Handle(), WM_CLOSE, 0, 0); }, IDCANCEL,
        {"cancel", "destroy"}},
-      {"commands", commands, IDOK,
+      {"OK sent from another thread", okFromThread, IDOK, {"ok", "destroy"}},
+      {"commands and filtered messages", commands, IDOK,
        {"notify 100 768", "command 103", "notify 103 5", "command 32813", "command 32814", "ok",
         "destroy"}},
-      {"filtered", swallowed, IDOK, {"ok", "destroy"}},
   };
   SwallowingFilter filter;
   SetMessageFilter(&filter);
@@ -132,6 +140,7 @@ TEST(DialogModalLoop, EndsByEndOkOrCancelAndMapsCommandsByNotificationCode) {
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(dialog.Handle(), nullptr);
   }
+  sender.join();
   SetMessageFilter(nullptr);
   EXPECT_EQ(filter.swallowed, 2);
 }
@@ -166,24 +175,6 @@ TEST(DialogModalLoop, NestedLoopsDisableTheirOwnerAndQuitEndsThemAll) {
   EXPECT_EQ(msg.wParam, 3u);
 }
 
-// End inside a sent message (here OK from another thread): GetMessage handles
-// sent messages without returning, so the loop must be woken, or it sleeps
-// until the next posted message (here only the 5 s timer that ends it with
-// -99).
-TEST(DialogModalLoop, EndInsideASentMessageStopsTheLoopAtOnce) {
-  ScriptedDialog dialog;
-  std::thread sender;
-  dialog.script = [&](ScriptedDialog& d) {
-    ::SetFocus(d.Item(IDOK));  // no caret, whose blinking would wake the loop
-    sender = std::thread([hwnd = d.Handle()] {
-      ::Sleep(300);  // the loop is idle by then
-      ::SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
-    });
-  };
-  EXPECT_EQ(dialog.RunModal(nullptr), IDOK);
-  sender.join();
-}
-
 // Colour requests must be answered with the brush as the procedure's own
 // result (not through DWLP_MSGRESULT), or the system grey shows through.
 // Editable edits keep the system's look.
@@ -208,7 +199,6 @@ TEST(Dialog, ColourRequestsGetTheProgramColours) {
             ::DefWindowProcA(dialog.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                              reinterpret_cast<LPARAM>(dialog.Item(IDC_EDIT))));
   ::ReleaseDC(label, dc);
-  dialog.Destroy();
 }
 
 }  // namespace

@@ -4,4 +4,3 @@
 #define IDC_RADIO 103
 #define IDD_LINK_TEST 3
 #define IDC_LINK 110
-#define IDC_PLAIN 112
