@@ -20,7 +20,8 @@ TEST(RealCapture, HoveringOverAnotherProgramsWordShowsItInThePopup) {
   test::WriteBook(folder.File("books\\单词本18.txt"), 30, "gre");
   test::WriteBytes(folder.File("books\\考研单词表.txt"), "考研\r\n@bravo\r\nint. 好极了\r\n");
   ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), folder.File("Vodari.exe").c_str(), FALSE));
-  ASSERT_TRUE(::CopyFileA(WindowsPath(VODARI_NHW32_PATH).c_str(), folder.File("nhw32.dll").c_str(), FALSE));
+  ASSERT_TRUE(
+      ::CopyFileA(WindowsPath(VODARI_NHW32_PATH).c_str(), folder.File("nhw32.dll").c_str(), FALSE));
 
   // The target program writes where its words stand on the screen.
   VodariProcess target(folder.Path(), WindowsPath(VODARI_CAPTURE_TARGET));

@@ -59,7 +59,6 @@ class CaptureLibraryTest : public ::testing::Test {
 
     g_hasString = ::RegisterWindowMessageA("BL_HASSTRING");
     WNDCLASSA cls = {};
-    cls.style = CS_DBLCLKS;
     cls.lpfnWndProc = ProbeProc;
     cls.hInstance = ::GetModuleHandleA(nullptr);
     cls.lpszClassName = "NHD_FLYWIN_DEMO";

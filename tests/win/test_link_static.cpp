@@ -32,19 +32,15 @@ std::string Text(HWND hwnd) {
   return text;
 }
 
-// Presses OK of the message box this thread shows, keeping its text.
+// Presses OK of the message box (captioned with the program's name), keeping
+// its text.
 std::string g_boxText;
-BOOL CALLBACK PressOk(HWND hwnd, LPARAM) {
-  char cls[16] = {};
-  ::GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::string(cls) != "#32770" || win::Dialog::FromHandle(hwnd) != nullptr) return TRUE;
-  g_boxText = Text(::GetDlgItem(hwnd, 0xFFFF));
-  ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
-  return FALSE;
-}
 void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  ::EnumThreadWindows(::GetCurrentThreadId(), PressOk, 0);
-  if (!g_boxText.empty()) ::KillTimer(nullptr, timer);
+  HWND box = ::FindWindowA("#32770", "vodari_win_tests");
+  if (box == nullptr) return;
+  g_boxText = Text(::GetDlgItem(box, 0xFFFF));
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ::KillTimer(nullptr, timer);
 }
 
 // As in the About dialog: the caption is the target until a new target is
