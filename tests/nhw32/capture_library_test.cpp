@@ -1,43 +1,29 @@
-// Drives nhw32.dll as the program does, over a separate target program whose
-// controls show known words: lays the probe strip over the line, starts a
+// Drives nhw32.dll as the program does, over a target program whose controls
+// and console show known words: lays the probe strip over the line, starts a
 // capture at the word, waits for "BL_HASSTRING" and reads the text.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
+#include <memory>
 #include <string>
-#include <vector>
+
+#include "temp_folder.h"
+#include "vodari_process.h"
+#include "win/library.h"
 
 namespace {
 
-std::string g_libraryPath;
-std::string g_targetPath;
-std::string g_consolePath;
-bool g_outputToConsole = false;
-
-// A Unix path as the build system knows it; Wine shows / as drive Z:.
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path)
-      if (c == '/') c = '\\';
-    path = "Z:" + path;
-  }
-  return path;
-}
+using vodari::remote::VodariProcess;
+using vodari::remote::WindowsPath;
 
 using SetFlagFn = int(WINAPI*)(int, HWND, int, int);
 using GetTextFn = int(WINAPI*)(char*, int, RECT*);
 using PlainFn = int(WINAPI*)();
 
-template <typename Fn>
-Fn Entry(HMODULE library, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
-}
-
+bool g_outputToConsole = false;
 UINT g_hasString = 0;
 int g_notices = 0;
 
@@ -53,20 +39,26 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class CaptureLibraryTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    StartTarget(g_targetPath, 0, "blank");
-    StartTarget(g_consolePath, CREATE_NEW_CONSOLE, "console");
+    // The target program writes where its words stand on the screen.
+    folder_ = std::make_unique<vodari::test::TempFolder>();
+    target_ = std::make_unique<VodariProcess>(folder_->Path(), WindowsPath(NHW32_CAPTURE_TARGET));
+    ASSERT_TRUE(VodariProcess::WaitUntil([] {
+      std::ifstream in(folder_->File("positions.txt"));
+      std::string name;
+      POINT point;
+      while (in >> name >> point.x >> point.y) positions_[name] = point;
+      return positions_.count("blank") == 1;
+    })) << "the target wrote no positions";
 
-    library_ = ::LoadLibraryA(g_libraryPath.c_str());
-    ASSERT_NE(library_, nullptr) << g_libraryPath;
-    setFlag_ = Entry<SetFlagFn>(library_, "BL_SetFlag32");
-    getText_ = Entry<GetTextFn>(library_, "BL_GetText32");
-    const auto start = Entry<PlainFn>(library_, "SetNHW32");
-    ASSERT_TRUE(setFlag_ && getText_ && start && ::GetProcAddress(library_, "ResetNHW32"));
+    library_ = win::Library(WindowsPath(NHW32_PATH).c_str());
+    setFlag_ = library_.Entry<SetFlagFn>("BL_SetFlag32");
+    getText_ = library_.Entry<GetTextFn>("BL_GetText32");
+    const auto start = library_.Entry<PlainFn>("SetNHW32");
+    ASSERT_TRUE(setFlag_ && getText_ && start && library_.Entry<PlainFn>("ResetNHW32"));
     ASSERT_EQ(start(), 1);
 
     g_hasString = ::RegisterWindowMessageA("BL_HASSTRING");
     WNDCLASSA cls = {};
-    cls.style = CS_DBLCLKS;
     cls.lpfnWndProc = ProbeProc;
     cls.hInstance = ::GetModuleHandleA(nullptr);
     cls.lpszClassName = "NHD_FLYWIN_DEMO";
@@ -77,43 +69,11 @@ class CaptureLibraryTest : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    if (library_) {
-      Entry<PlainFn>(library_, "ResetNHW32")();
-      ::FreeLibrary(library_);
-    }
+    if (const auto reset = library_.Entry<PlainFn>("ResetNHW32")) reset();
+    library_.Reset();
     if (probe_) ::DestroyWindow(probe_);
-    for (Target& target : targets_) {
-      ::TerminateProcess(target.process, 0);
-      ::WaitForSingleObject(target.process, 5000);
-      ::CloseHandle(target.process);
-      ::DeleteFileA(target.positionsFile.c_str());
-    }
-    targets_.clear();
-  }
-
-  // Starts a target program and reads the positions it writes, up to the
-  // line named `last`.
-  static void StartTarget(const std::string& path, DWORD flags, const std::string& last) {
-    char folder[MAX_PATH], file[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    ::GetTempFileNameA(folder, "cap", 0, file);
-    std::string commandLine = "\"" + path + "\" \"" + file + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr,
-                                 &startup, &info))
-        << path;
-    ::CloseHandle(info.hThread);
-    targets_.push_back({info.hProcess, file});
-    for (int tries = 0; tries < 200 && !positions_.count(last); ++tries) {
-      ::Sleep(50);
-      std::ifstream in(file);
-      std::string name;
-      POINT point;
-      while (in >> name >> point.x >> point.y) positions_[name] = point;
-    }
-    ASSERT_TRUE(positions_.count(last)) << path << " wrote no positions";
+    target_.reset();
+    folder_.reset();
   }
 
   // Captures at the named word the way the program does; the text, or
@@ -140,34 +100,43 @@ class CaptureLibraryTest : public ::testing::Test {
     setFlag_(1002, nullptr, 0, 0);
     char text[1024];
     std::memset(text, 'X', sizeof text);
-    RECT ignored;
-    getText_(text, sizeof text, area ? area : &ignored);
+    getText_(text, sizeof text, area);
     return text;
   }
 
-  struct Target {
-    HANDLE process;
-    std::string positionsFile;
-  };
-  static inline std::vector<Target> targets_;
+  static inline std::unique_ptr<vodari::test::TempFolder> folder_;
+  static inline std::unique_ptr<VodariProcess> target_;
   static inline std::map<std::string, POINT> positions_;
-  static inline HMODULE library_ = nullptr;
+  static inline win::Library library_;
   static inline HWND probe_ = nullptr;
   static inline SetFlagFn setFlag_ = nullptr;
   static inline GetTextFn getText_ = nullptr;
 };
 
+// The text from the word on (in GBK, '?' for what GBK lacks), with the word's
+// rectangle around the pointer; an empty text, still with a notice, where
+// the pointer is on no word.
 TEST_F(CaptureLibraryTest, ReadsTheWordUnderThePointerInEachKindOfControl) {
   const std::map<std::string, std::string> expected = {
-      {"edit", "bravo"},      {"edit-second-line", "delta-echo"}, {"rich", "hotel india"},
-      {"static", "lima mike"}, {"list", "quebec"},                 {"button", "sierra"},
-      {"two-rows", "victor"},  {"wrapped", "delta"},              {"accessible", "xray yankee"},
+      {"edit", "bravo"},       {"edit-second-line", "delta-echo"}, {"rich", "hotel india"},
+      {"static", "lima mike"}, {"static-gbk", "tango ? \xD6\xD0\xCE\xC4"}, {"list", "quebec"},
+      {"button", "sierra"},    {"wrapped", "delta"},               {"accessible", "xray yankee"},
+      {"blank", ""},           {"edit-past-end", ""},              {"edit-below", ""},
+      {"rich-past-end", ""},   {"rich-below", ""},                 {"list-below", ""},
   };
-  for (const auto& [name, text] : expected) EXPECT_EQ(CaptureAt(name), text) << name;
-}
-
-TEST_F(CaptureLibraryTest, LooksThroughTheProbeStrip) {
+  for (const auto& [name, text] : expected) {
+    RECT area = {};
+    EXPECT_EQ(CaptureAt(name, &area), text) << name;
+    EXPECT_EQ(::PtInRect(&area, positions_.at(name)) != FALSE, !text.empty()) << name;
+  }
+  // The probe strip under the pointer is looked through.
   EXPECT_EQ(CaptureAt("static", nullptr, true), "lima mike");
+  // The text handed back never runs past the given size.
+  char text[8];
+  std::memset(text, 'X', sizeof text);
+  getText_(text, 5, nullptr);
+  EXPECT_STREQ(text, "lima");
+  EXPECT_EQ(text[5], 'X');
 }
 
 TEST_F(CaptureLibraryTest, ReadsTheConsoleRowUnderThePointer) {
@@ -175,56 +144,14 @@ TEST_F(CaptureLibraryTest, ReadsTheConsoleRowUnderThePointer) {
   EXPECT_EQ(CaptureAt("console"), "mode echo words");
 }
 
-TEST_F(CaptureLibraryTest, HandsBackGbkWithQuestionMarksForWhatGbkLacks) {
-  EXPECT_EQ(CaptureAt("static-gbk"), "tango ? \xD6\xD0\xCE\xC4");
-}
-
-TEST_F(CaptureLibraryTest, NothingUnderThePointerStillGivesANoticeAndAnEmptyText) {
-  EXPECT_EQ(CaptureAt("edit"), "bravo");
-  for (const char* name : {"blank", "edit-past-end", "edit-below", "rich-past-end", "rich-below", "list-below"})
-    EXPECT_EQ(CaptureAt(name), "") << name;
-}
-
 TEST_F(CaptureLibraryTest, AHungProgramGivesAnEmptyTextInTime) {
-  ::PostMessageW(::FindWindowW(L"CaptureTargetHang", nullptr), WM_APP, 0, 0);
+  ::PostMessageW(::FindWindowW(L"CaptureTarget", nullptr), WM_APP, 0, 0);
   ::Sleep(100);
   const DWORD start = ::GetTickCount();
-  EXPECT_EQ(CaptureAt("hang"), "");
+  EXPECT_EQ(CaptureAt("edit"), "");
   EXPECT_LT(::GetTickCount() - start, 500u);
   ::Sleep(2000);
-  EXPECT_EQ(CaptureAt("hang"), "zulu hang");
-}
-
-TEST_F(CaptureLibraryTest, ResetForgetsTheText) {
-  ASSERT_EQ(CaptureAt("edit"), "bravo");
-  Entry<PlainFn>(library_, "ResetNHW32")();
-  char text[8] = "x";
-  RECT area = {1, 2, 3, 4};
-  getText_(text, sizeof text, &area);
-  EXPECT_STREQ(text, "");
-  EXPECT_TRUE(::IsRectEmpty(&area) && area.left == 0 && area.top == 0);
-  ASSERT_EQ(Entry<PlainFn>(library_, "SetNHW32")(), 1);
-}
-
-TEST_F(CaptureLibraryTest, GivesTheWordsRectangleAroundThePointer) {
-  for (const char* name : {"edit", "static", "list"}) {
-    RECT area = {};
-    CaptureAt(name, &area);
-    const POINT point = positions_.at(name);
-    EXPECT_TRUE(::PtInRect(&area, point)) << name << ": " << area.left << "," << area.top << " " << area.right
-                                          << "," << area.bottom;
-  }
-}
-
-TEST_F(CaptureLibraryTest, NeverWritesPastTheGivenSize) {
-  ASSERT_EQ(CaptureAt("static-gbk").substr(0, 5), "tango");
-  char text[16];
-  std::memset(text, 'X', sizeof text);
-  getText_(text, 9, nullptr);  // "tango ? " and the zero; the Chinese pair does not fit
-  EXPECT_STREQ(text, "tango ? ");
-  EXPECT_EQ(text[9], 'X');
-  getText_(text, 10, nullptr);  // still no room for the whole double-byte character
-  EXPECT_STREQ(text, "tango ? ");
+  EXPECT_EQ(CaptureAt("edit"), "bravo");
 }
 
 }  // namespace
@@ -237,11 +164,5 @@ int main(int argc, char** argv) {
   DWORD mode = 0;
   g_outputToConsole = ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != FALSE;
   if (!g_outputToConsole) ::FreeConsole();
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument.rfind("--nhw32=", 0) == 0) g_libraryPath = WindowsPath(argument.substr(8));
-    if (argument.rfind("--target=", 0) == 0) g_targetPath = WindowsPath(argument.substr(9));
-    if (argument.rfind("--console=", 0) == 0) g_consolePath = WindowsPath(argument.substr(10));
-  }
   return RUN_ALL_TESTS();
 }

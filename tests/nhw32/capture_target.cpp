@@ -1,9 +1,9 @@
-// A program whose controls show known English words at known places, for the
-// capture library's tests. It writes, to the file named on its command line,
-// one line per chosen word: its name and the screen point at its middle.
+// A program whose controls, and a console of its own, show known English
+// words at known places, for the capture library's tests. It writes, to
+// positions.txt in its working folder, one line per chosen word: its name
+// and the screen point at its middle.
 #include <windows.h>
 #include <richedit.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -19,97 +19,68 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
   return child;
 }
 
-int TextWidth(const std::wstring& text) {
+// The size of `text` in the controls' font; its height is the line height.
+SIZE Extent(const std::wstring& text) {
   HDC dc = ::CreateCompatibleDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, g_font);
   SIZE size = {};
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
   ::DeleteDC(dc);
-  return size.cx;
+  return size;
 }
 
-int LineHeight() {
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, g_font);
-  TEXTMETRICW metrics = {};
-  ::GetTextMetricsW(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  return metrics.tmHeight;
-}
+int LineHeight() { return Extent(L"x").cy; }
 
 void Report(FILE* out, const char* name, HWND window, POINT client) {
   ::ClientToScreen(window, &client);
   std::fprintf(out, "%s %ld %ld\n", name, client.x, client.y);
 }
 
-// Middle of text[begin, end) of an edit; a rich edit answers through a POINTL.
-POINT EditMiddle(HWND edit, int begin, int end, bool rich) {
-  POINT a = {}, b = {};
-  if (rich) {
-    POINTL p = {};
-    ::SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), begin);
-    a = {p.x, p.y};
-    ::SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&p), end);
-    b = {p.x, p.y};
-  } else {
-    const LRESULT pa = ::SendMessageW(edit, EM_POSFROMCHAR, begin, 0);
-    const LRESULT pb = ::SendMessageW(edit, EM_POSFROMCHAR, end, 0);
-    a = {static_cast<short>(LOWORD(pa)), static_cast<short>(HIWORD(pa))};
-    b = {static_cast<short>(LOWORD(pb)), static_cast<short>(HIWORD(pb))};
-  }
-  return {(a.x + b.x) / 2, a.y + LineHeight() / 2};
+// Middle of text[begin, end) of an edit or a rich edit (which takes the
+// edit's form of EM_POSFROMCHAR too).
+POINT EditMiddle(HWND edit, int begin, int end) {
+  const LRESULT a = ::SendMessageW(edit, EM_POSFROMCHAR, begin, 0);
+  const LRESULT b = ::SendMessageW(edit, EM_POSFROMCHAR, end, 0);
+  return {(static_cast<short>(LOWORD(a)) + static_cast<short>(LOWORD(b))) / 2,
+          static_cast<short>(HIWORD(a)) + LineHeight() / 2};
 }
 
 // Middle of the word that follows `before` in left-aligned text drawn from `left`.
 POINT TextMiddle(const std::wstring& before, const std::wstring& word, int left, int top) {
-  return {left + TextWidth(before) + TextWidth(word) / 2, top + LineHeight() / 2};
+  return {left + Extent(before).cx + Extent(word).cx / 2, top + LineHeight() / 2};
 }
 
-// Draws the owner-drawn static's text as a plain static would, from two
-// pixels in; only accessibility tells its text.
+// WM_APP makes the program stop answering for 1.5 s, as a hung program.
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DRAWITEM) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    wchar_t text[64] = {};
-    ::GetWindowTextW(item->hwndItem, text, 64);
-    HGDIOBJ old = ::SelectObject(item->hDC, g_font);
-    ::TextOutW(item->hDC, item->rcItem.left + 2, item->rcItem.top, text, static_cast<int>(wcslen(text)));
-    ::SelectObject(item->hDC, old);
-    return TRUE;
-  }
+  if (message == WM_APP) ::Sleep(1500);
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A window on a thread of its own that stops answering for 1.5 s when sent
-// WM_APP, standing for a hung program.
-LRESULT CALLBACK HangProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) {
-    ::Sleep(1500);
-    return 0;
-  }
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND g_hangEdit = nullptr;
-
-DWORD WINAPI HangThread(void* ready) {
-  HWND hang = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTargetHang", L"", WS_POPUP | WS_VISIBLE, 20, 460, 300, 40,
-                                nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  g_hangEdit = Child(hang, L"Edit", L"zulu hang", 0, 5, 5, 280, 24);
-  ::SetEvent(ready);
-  MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
-  return 0;
+// A console window below the others, with known words on its third row.
+void ShowConsole(FILE* out) {
+  if (!::AllocConsole()) return;
+  HWND window = ::GetConsoleWindow();
+  HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 500, 640, 240, SWP_SHOWWINDOW);
+  const std::wstring text = L"console mode echo words";
+  DWORD written = 0;
+  ::WriteConsoleOutputCharacterW(screen, text.c_str(), static_cast<DWORD>(text.size()), COORD{0, 2}, &written);
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  ::GetConsoleScreenBufferInfo(screen, &info);
+  RECT area = {};
+  ::GetClientRect(window, &area);
+  const int cellWidth = area.right / (info.srWindow.Right - info.srWindow.Left + 1);
+  const int cellHeight = area.bottom / (info.srWindow.Bottom - info.srWindow.Top + 1);
+  // The middle of "mode", in columns 8 to 11.
+  Report(out, "console", window,
+         POINT{9 * cellWidth + cellWidth / 2, (2 - info.srWindow.Top) * cellHeight + cellHeight / 2});
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  int argc = 0;
-  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-  if (argc < 2) return 2;
   ::LoadLibraryW(L"riched20.dll");
   g_font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 
@@ -119,42 +90,35 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   cls.lpszClassName = L"CaptureTarget";
   ::RegisterClassW(&cls);
-  cls.lpfnWndProc = HangProc;
-  cls.lpszClassName = L"CaptureTargetHang";
-  ::RegisterClassW(&cls);
   HWND main = ::CreateWindowExW(WS_EX_TOPMOST, L"CaptureTarget", L"Capture target", WS_POPUP | WS_VISIBLE, 20, 20,
                                 600, 420, nullptr, nullptr, instance, nullptr);
 
   HWND edit = Child(main, L"Edit", L"alpha bravo\r\ncharlie delta-echo", ES_MULTILINE | WS_BORDER, 10, 10, 280, 60);
   HWND rich = Child(main, L"RichEdit20W", L"golf hotel india", ES_MULTILINE | WS_BORDER, 300, 10, 280, 60);
   HWND label = Child(main, L"Static", L"kilo lima mike", SS_LEFT, 10, 100, 280, 20);
-  const std::wstring mixed = L"tango \u0e01 \u4e2d\u6587";
-  HWND mixedLabel = Child(main, L"Static", mixed.c_str(), SS_LEFT, 300, 100, 280, 20);
+  HWND mixedLabel = Child(main, L"Static", L"tango \u0e01 \u4e2d\u6587", SS_LEFT, 300, 100, 280, 20);
   HWND list = Child(main, L"ListBox", L"", WS_BORDER | LBS_NOINTEGRALHEIGHT, 10, 140, 280, 100);
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"november oscar"));
   ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"papa quebec"));
   HWND button = Child(main, L"Button", L"romeo sierra", BS_PUSHBUTTON, 300, 140, 200, 30);
-  HWND twoRows = Child(main, L"Static", L"first row\r\nsecond victor", SS_LEFT, 10, 260, 280, 40);
   // Just too narrow for "alpha beta gamma": "gamma delta" wraps to the second row.
-  HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310, TextWidth(L"alpha beta gamma") - 1,
-                       40);
+  HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 310,
+                       Extent(L"alpha beta gamma").cx - 1, 40);
+  // A custom label (what it draws is up to its owner): only accessibility tells its text.
   HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
   ::UpdateWindow(main);
-  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  ::CloseHandle(::CreateThread(nullptr, 0, HangThread, ready, 0, nullptr));
-  ::WaitForSingleObject(ready, 10000);
 
-  FILE* out = _wfopen(argv[1], L"w");
+  FILE* out = _wfopen(L"positions.txt", L"w");
   if (!out) return 3;
-  Report(out, "edit", edit, EditMiddle(edit, 6, 11, false));
-  Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26, false));
-  Report(out, "rich", rich, EditMiddle(rich, 5, 10, true));
-  const POINT editEnd = EditMiddle(edit, 30, 30, false);
+  Report(out, "edit", edit, EditMiddle(edit, 6, 11));
+  Report(out, "edit-second-line", edit, EditMiddle(edit, 21, 26));
+  Report(out, "rich", rich, EditMiddle(rich, 5, 10));
+  const POINT editEnd = EditMiddle(edit, 30, 30);
   Report(out, "edit-past-end", edit, POINT{editEnd.x + 60, editEnd.y});
-  Report(out, "edit-below", edit, POINT{EditMiddle(edit, 2, 2, false).x, editEnd.y + 3 * LineHeight()});
-  const POINT richEnd = EditMiddle(rich, 15, 15, true);
+  Report(out, "edit-below", edit, POINT{EditMiddle(edit, 2, 2).x, editEnd.y + 3 * LineHeight()});
+  const POINT richEnd = EditMiddle(rich, 15, 15);
   Report(out, "rich-past-end", rich, POINT{richEnd.x + 60, richEnd.y});
-  Report(out, "rich-below", rich, POINT{EditMiddle(rich, 2, 2, true).x, richEnd.y + 2 * LineHeight()});
+  Report(out, "rich-below", rich, POINT{EditMiddle(rich, 2, 2).x, richEnd.y + 2 * LineHeight()});
   Report(out, "static", label, TextMiddle(L"kilo ", L"lima", 0, 0));
   Report(out, "static-gbk", mixedLabel, TextMiddle(L"", L"tango", 0, 0));
   RECT item = {};
@@ -163,12 +127,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Report(out, "list-below", list, POINT{item.left + 10, item.bottom + 3 * LineHeight()});
   RECT face = {};
   ::GetClientRect(button, &face);
-  const int buttonLeft = (face.right - TextWidth(L"romeo sierra")) / 2;
+  const int buttonLeft = (face.right - Extent(L"romeo sierra").cx) / 2;
   Report(out, "button", button, TextMiddle(L"romeo ", L"sierra", buttonLeft, face.bottom / 2 - LineHeight() / 2));
-  Report(out, "two-rows", twoRows, TextMiddle(L"second ", L"victor", 0, LineHeight()));
   Report(out, "wrapped", wrapped, TextMiddle(L"gamma ", L"delta", 0, LineHeight()));
   Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
-  Report(out, "hang", g_hangEdit, TextMiddle(L"", L"zulu", 1, 1));
+  ShowConsole(out);
   Report(out, "blank", main, POINT{400, 350});
   std::fclose(out);
 
