@@ -9,34 +9,7 @@ const char kWindowProperty[] = "win.Window";
 
 }  // namespace
 
-Window::~Window() {
-  HWND hwnd = hwnd_;
-  if (hwnd == nullptr) return;
-  // The derived part is gone already: unbind first, so that the messages of
-  // the destruction no longer reach this object.
-  const bool plain = original_ == nullptr;
-  Unbind();
-  if (plain) ::DestroyWindow(hwnd);
-}
-
-bool Window::Create(const char* className, const char* title, DWORD style, DWORD exStyle,
-                    const RECT& rect, HWND parent) {
-  if (hwnd_ != nullptr) return false;
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass = {};
-  if (!::GetClassInfoA(instance, className, &windowClass)) {
-    windowClass.lpfnWndProc = StaticProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    if (!::RegisterClassA(&windowClass)) return false;
-  }
-  ::CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, instance,
-                    this);
-  return hwnd_ != nullptr;
-}
+Window::~Window() { Unbind(); }
 
 bool IsWindowOfThisProcess(HWND hwnd) {
   if (hwnd == nullptr) return false;
@@ -59,8 +32,7 @@ Window* Window::FromHandle(HWND hwnd) {
 }
 
 LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (original_ != nullptr) return ::CallWindowProcA(original_, hwnd_, msg, wParam, lParam);
-  return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+  return ::CallWindowProcA(original_, hwnd_, msg, wParam, lParam);
 }
 
 void Window::Bind(HWND hwnd) {
@@ -71,20 +43,13 @@ void Window::Bind(HWND hwnd) {
 void Window::Unbind() {
   if (hwnd_ == nullptr) return;
   ::RemovePropA(hwnd_, kWindowProperty);
-  if (original_ != nullptr) {
-    ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    original_ = nullptr;
-  }
+  ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  original_ = nullptr;
   hwnd_ = nullptr;
 }
 
 LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* self = FromHandle(hwnd);
-  if (self == nullptr && msg == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (self != nullptr) self->Bind(hwnd);
-  }
-  // Messages before WM_NCCREATE (WM_GETMINMAXINFO) have no object yet.
   if (self == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
   const LRESULT result = self->WindowProc(msg, wParam, lParam);
   if (msg == WM_NCDESTROY) self->Unbind();

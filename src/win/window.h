@@ -1,8 +1,6 @@
-// A window of ours driven by a C++ object: either a plain window created from
-// a class registered here, or an existing window (a dialog's control)
-// subclassed in place. Its messages reach the virtual WindowProc; what that
-// leaves goes on to the window's own procedure (the control's original one,
-// or DefWindowProc for a plain window).
+// A window of ours driven by a C++ object: an existing window (a dialog's
+// control) subclassed in place. Its messages reach the virtual WindowProc;
+// what that leaves goes on to the control's own procedure.
 //
 // Controls that want their parent's notifications about them (the click of a
 // static, the colour request) get them back through ReflectToControl, which
@@ -17,16 +15,11 @@ namespace win {
 class Window {
  public:
   Window() = default;
-  // Destroys a plain window; gives a subclassed one back its own procedure.
+  // Gives the window back its own procedure.
   virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  // Creates a plain window of `className`, registering the class with our
-  // procedure the first time. False when it cannot be created, or when this
-  // object has a window already.
-  bool Create(const char* className, const char* title, DWORD style, DWORD exStyle,
-              const RECT& rect, HWND parent);
   // Takes over the messages of an existing window of this program.
   bool Subclass(HWND hwnd);
 
@@ -62,7 +55,7 @@ class Window {
   void Unbind();
 
   HWND hwnd_ = nullptr;
-  WNDPROC original_ = nullptr;  // null for a plain window
+  WNDPROC original_ = nullptr;
 };
 
 // True for a window of this process: only those can be objects of ours (the
