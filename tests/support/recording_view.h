@@ -2,7 +2,6 @@
 // order, as short lines such as "msg:..." or "sound:sound\right.wav".
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -50,14 +49,6 @@ class RecordingView : public TestView, public Notices, public ReciteView {
       if (e.rfind(prefix, 0) == 0) out.push_back(e);
     return out;
   }
-  int Count(const std::string& prefix) const { return static_cast<int>(Starting(prefix).size()); }
-  // Position of the first event that starts with `prefix` (events.size() if none).
-  std::size_t IndexOf(const std::string& prefix) const {
-    for (std::size_t i = 0; i < events.size(); ++i)
-      if (events[i].rfind(prefix, 0) == 0) return i;
-    return events.size();
-  }
-  void Clear() { events.clear(); }
 
   std::vector<std::string> events;
   std::array<std::string, 4> shownMeanings;

@@ -34,7 +34,6 @@ TEST(CaptureRules, StripSpansATextWindowFromAtMost200PixelsLeftOfThePointer) {
     const ScreenRect* textWindow;
     int stripX, width;
   } cases[] = {{700, &window, 500, 992},
-               {250, &window, 96, 992},
                {296, &window, 96, 992},
                {297, &window, 97, 992},
                {700, nullptr, 700, 1}};

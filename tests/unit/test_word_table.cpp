@@ -12,14 +12,12 @@ namespace {
 
 using namespace std::string_literals;
 
-using test::TempFolder;
-using test::WriteBytes;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 class WordTableTest : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
-    WriteBytes(dir.File("book.txt"), bytes);
+    test::WriteBytes(dir.File("book.txt"), bytes);
     table.LoadFile(dir.File("book.txt"));
   }
   Entries Loaded() const {
@@ -30,7 +28,7 @@ class WordTableTest : public ::testing::Test {
     }
     return entries;
   }
-  TempFolder dir;
+  test::TempFolder dir;
   std::vector<std::string> notices;
   CWordTable table{[this](const std::string& text) { notices.push_back(text); }};
 };
@@ -47,7 +45,6 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
        {{"apple", "苹果"}, {"book", "书"}}},
       {"lone lf, no final end", "t\n@apple\n苹果\n@book\n书", "t", {{"apple", "苹果"}, {"book", "书"}}},
       {"title is entry 0", "@cat\r\n猫\r\n@dog\r\n狗\r\n", "@cat", {{"cat", "猫"}, {"dog", "狗"}}},
-      {"single line without end", "@cat", "@cat", {}},
       {"meaning taken whole", "t\r\n@a\r\n@b\r\nx\r\n", "t", {{"a", "@b"}}},
       {"last word line", "t\r\n@a\r\nA\r\n@last", "t", {{"a", "A"}, {"last", ""}}},
       {"word cut, not trimmed", "t\r\n@" + std::string(60, 'w') + "\r\nm\r\n@ a b  \r\nm\r\n", "t",
@@ -62,7 +59,6 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
       {"lone cr kept, nul ends", "t\r\n@c\ra\0t\r\nm\0x\r\n"s, "t", {{"c\ra", "m"}}},
       {"title cut", std::string(1500, 'T') + "\r\n@a\r\nA\r\n", std::string(1023, 'T'),
        {{"a", "A"}}},
-      {"empty", "", "", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -74,16 +70,13 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
   EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(WordTableTest, KeepsTheFirst7000Entries) {
-  Load(test::MakeBook(7005, "w").Text());  // larger than one read of the file
+TEST_F(WordTableTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
+  test::WriteBook(dir.File("big.txt"), 7005, "w");  // larger than one read of the file
+  table.LoadFile(dir.File("big.txt"));
   ASSERT_EQ(table.GetCount(), 7000);
-  EXPECT_EQ(table.GetEntry(6999).word, "w6999");
   EXPECT_EQ(table.GetEntry(6999).meaning, "w6999 的意思");
-}
-
-TEST_F(WordTableTest, IndexesOutsideTheBookGiveEntryZeroOfTheNewBook) {
-  Load(test::MakeBook(100, "old").Text());
-  Load(test::MakeBook(10, "new").Text());
+  test::WriteBook(dir.File("small.txt"), 10, "new");
+  table.LoadFile(dir.File("small.txt"));
   for (int index : {10, 50, -1, 100000}) EXPECT_EQ(table.GetEntry(index).word, "new00") << index;
 }
 
