@@ -1,11 +1,14 @@
-#include "study/vocabulary_test.h"
-
+// The study engine through its views: start-up, the vocabulary test and
+// recitation on one shared state.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "recording_view.h"
+#include "study/recitation.h"
+#include "study/vocabulary_test.h"
 #include "temp_folder.h"
 
 namespace vodari {
@@ -16,13 +19,16 @@ using test::RecordingView;
 using Events = std::vector<std::string>;
 
 const std::string kMissedTitleOnly = "重点单词记录\r\n";
+const std::string kRecitedTitleOnly = "曾经背记过的单词\r\n";
 
-class VocabularyTestTest : public ::testing::Test {
+class StudyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::WriteBook(kDistractorBookPath, 40, "d", "GRE词汇");
+    book = test::WriteBook(kDistractorBookPath, 40, "d", "GRE词汇");
     test::WriteBytes(kMissedWordsBookPath, kMissedTitleOnly);
+    test::WriteBytes(kRecitedWordsBookPath, kRecitedTitleOnly);
     ASSERT_TRUE(state.Initialise(1));
+    state.currentBook.LoadFile(kDistractorBookPath);
     view.events.clear();
   }
   StudyOptions& Options() { return state.options; }
@@ -32,11 +38,23 @@ class VocabularyTestTest : public ::testing::Test {
     test.ChooseAnswer((Options().correctSlot + offset) % 4);
     return view.events;
   }
+  // The strip texts shown by `ticks` ticks.
+  Events Ticks(int ticks) {
+    view.events.clear();
+    for (int i = 0; i < ticks; ++i) recitation.ReciteTick();
+    return view.Starting("strip:");
+  }
+  std::string Label(int number, int index) {
+    const std::string& word = book.words[index];
+    return "strip:No." + std::to_string(number) + " :  " + word + "    " + book.meanings[word];
+  }
 
   test::TempFolder folder{true};
   RecordingView view;
   StudyState state{view};
   VocabularyTest test{state, view};
+  Recitation recitation{state, view};
+  test::FixtureBook book;
 };
 
 TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
@@ -49,7 +67,7 @@ TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
   EXPECT_FALSE(test::FileExists(kMissedWordsBookPath));  // history books not opened
 }
 
-TEST_F(VocabularyTestTest, WholeTestFromStartToEnd) {
+TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(Options().rangeLast, 40);  // start-up: the range is the distractor book
   test.StartTest();
   EXPECT_EQ(view.events, (Events{"feedback:", "title:GRE词汇", "question:" + Options().questionWord}));
@@ -88,7 +106,7 @@ TEST_F(VocabularyTestTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(Options().testsFinished, 1);
 }
 
-TEST_F(VocabularyTestTest, RefusalsChangeNothing) {
+TEST_F(StudyTest, RefusalsChangeNothing) {
   test.ChooseAnswer(0);  // before any test
   test.EndTest();
   EXPECT_EQ(Options().chosenSlot, 4);
@@ -105,11 +123,14 @@ TEST_F(VocabularyTestTest, RefusalsChangeNothing) {
   Options().testRunning = false;
   view.events.clear();
   test.StartTest();
-  EXPECT_EQ(view.events, (Events{"feedback:", "msg:你所选单词本中没有单词"}));
+  recitation.ToggleRecitation();
+  EXPECT_EQ(view.events,
+            (Events{"feedback:", "msg:你所选单词本中没有单词", "msg:你所选单词本中没有单词"}));
   EXPECT_FALSE(Options().testRunning);
+  EXPECT_FALSE(Options().reciting);
 }
 
-TEST_F(VocabularyTestTest, RunSummaryCountsEveryAnswerAndTurnsAbove75) {
+TEST_F(StudyTest, RunSummaryCountsEveryAnswerAndTurnsAbove75) {
   Options().playAnswerSounds = 0;  // the summary sound plays regardless
   test.ShowRunSummary();
   EXPECT_TRUE(view.events.empty());
@@ -130,7 +151,7 @@ TEST_F(VocabularyTestTest, RunSummaryCountsEveryAnswerAndTurnsAbove75) {
                     "sound:sound\\success.wav"}));
 }
 
-TEST_F(VocabularyTestTest, ChosenBookStartsANewTestKeepingTheCounts) {
+TEST_F(StudyTest, ChosenBookStartsANewTestKeepingTheCounts) {
   test::WriteBook("books\\单词本13.txt", 30, "g", "GMAT词汇");
   Options().rangeFirst = 35;
   test.StartTest();
@@ -152,7 +173,7 @@ TEST_F(VocabularyTestTest, ChosenBookStartsANewTestKeepingTheCounts) {
   EXPECT_EQ(state.currentBook.title, "GRE词汇");
 }
 
-TEST_F(VocabularyTestTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
+TEST_F(StudyTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
   test::WriteBook("books\\small.txt", 20, "s", "小书");
   test::WriteBytes("books\\empty.txt", "空\r\n");
   test.StartTest();
@@ -183,6 +204,74 @@ TEST_F(VocabularyTestTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
   view.events.clear();
   test.ApplySettings(std::nullopt, Options().bookPath);
   EXPECT_EQ(view.Starting("question:").size(), 1u);
+}
+
+TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
+  Options().recordRecitedWords = 1;
+  recitation.ToggleRecitation();
+  EXPECT_EQ(view.events,
+            (Events{"timer:5", "caption:结束", "settings-buttons:off", "topmost",
+                    "strip:open,record-off", "to-tray",
+                    "strip:进入单词背记状态. (注意: 主窗口已经最小化到系统托盘)"}));
+  EXPECT_TRUE(Options().reciting);
+  EXPECT_FALSE(Options().mainWindowShown);
+
+  recitation.ReciteTick();
+  view.events.clear();
+  recitation.ToggleRecitation();
+  EXPECT_EQ(view.events, (Events{"strip:close", "caption:开始", "main-window:shown", "not-topmost",
+                                 "settings-buttons:on", "timer:off"}));
+  EXPECT_FALSE(Options().reciting);
+  EXPECT_TRUE(Options().mainWindowShown);
+  EXPECT_EQ(Options().reciteCursor, 0);  // the next start begins again at the range's start
+}
+
+TEST_F(StudyTest, RecitationBookOrderNumbersFromTwoRandomOrderKeepsOne) {
+  Options().rangeLast = 3;
+  EXPECT_EQ(Ticks(4), (Events{Label(2, 0), Label(3, 1), Label(4, 2), Label(2, 0)}));
+  Options().sequentialRecite = 0;
+  Options().reciteCursor = 0;
+  Options().rangeFirst = 1;
+  Options().rangeLast = 2;
+  const Events shown = Ticks(20);
+  EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()),
+            (std::set<std::string>{Label(1, 1), Label(1, 2)}));
+}
+
+TEST_F(StudyTest, RecitationRecordsAndSpeaksWhatTheOptionsSay) {
+  recitation.ReciteTick();  // recording off
+  EXPECT_EQ(ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly);
+  Options().recordRecitedWords = 1;
+  Options().pronounceWords = 1;
+  view.events.clear();
+  recitation.ReciteTick();
+  const std::string& word = book.words[1];
+  EXPECT_EQ(view.events, (Events{"speak:" + word + "意思是" + book.meanings[word], Label(3, 1)}));
+  // The record button adds the shown word again, whatever the option.
+  Options().recordRecitedWords = 0;
+  recitation.RecordShownWord();
+  const std::string record = "@" + word + "\r\n" + book.meanings[word] + "\r\n";
+  EXPECT_EQ(ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly + record + record);
+}
+
+TEST_F(StudyTest, ReciteTickDuringATestReplacesTheQuestionTheTestRecords) {
+  test.StartTest();
+  const std::string asked = Options().questionWord;
+  recitation.ReciteTick();
+  const std::string recited = Options().questionWord;
+  ASSERT_NE(recited, asked);
+  Answer(1);
+  EXPECT_EQ(ReadBytes(kMissedWordsBookPath).find("@" + recited + "\r\n"), kMissedTitleOnly.size());
+}
+
+TEST_F(StudyTest, RecitationSpeedChangesReArmTheTimerOnlyWhileReciting) {
+  recitation.SetReciteInterval(9);
+  EXPECT_TRUE(view.events.empty());
+  EXPECT_EQ(Options().reciteIntervalSeconds, 9);
+  recitation.ToggleRecitation();
+  view.events.clear();
+  recitation.SetReciteInterval(1);
+  EXPECT_EQ(view.events, Events{"timer:1"});
 }
 
 }  // namespace
