@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/idle_counter.h"
 #include "capture/capture_rules.h"
 #include "capture/capture_search.h"
 #include "temp_folder.h"
@@ -65,6 +66,25 @@ TEST(CaptureRules, TextIsTakenOnlyWhenItFitsWithItsTerminator) {
   char whole[CaptureText::kSize];
   ASSERT_TRUE(text.CopyTo(whole, sizeof whole));
   EXPECT_EQ(std::string(whole), std::string(CaptureText::kSize - 1, 'b'));
+}
+
+TEST(IdleCounter, CaptureIsDueOnTheNinthTickOnceASecond) {
+  IdleCounter idle;
+  for (int second = 0; second < 2; ++second) {
+    for (int tick = 1; tick <= 8; ++tick) {
+      idle.Tick();
+      EXPECT_FALSE(idle.CaptureDue()) << tick;
+    }
+    idle.Tick();
+    EXPECT_TRUE(idle.CaptureDue());
+    EXPECT_TRUE(idle.TakeDueCapture());
+    EXPECT_FALSE(idle.TakeDueCapture());  // one capture per due count
+    idle.Tick();  // the tenth tick starts the count again
+    EXPECT_FALSE(idle.CaptureDue());
+  }
+  for (int tick = 0; tick < 9; ++tick) idle.Tick();
+  idle.Restart();  // a key press or a mouse move
+  EXPECT_FALSE(idle.CaptureDue());
 }
 
 TEST(CaptureSearch, APluralFindsItsSingularOnlyAfterLowerAndUpperCase) {

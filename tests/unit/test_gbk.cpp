@@ -16,6 +16,11 @@
 namespace vodari {
 namespace {
 
+// Sources are UTF-8: the program's literals must be compiled to GBK bytes.
+TEST(GbkLiterals, ChineseTextIsGbkBytes) {
+  EXPECT_EQ(std::string("单词本"), "\xB5\xA5\xB4\xCA\xB1\xBE");
+}
+
 TEST(GbkCharLength, FollowsTheLeadAndTrailRanges) {
   const struct {
     std::string bytes;

@@ -5,11 +5,35 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
+#include "study/study_options.h"
 #include "temp_folder.h"
 
 namespace vodari {
 namespace {
+
+TEST(RandomGenerator, FollowsTheClassicSequence) {
+  RandomGenerator rng;
+  rng.Seed(1);
+  for (int expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464})
+    EXPECT_EQ(rng.Next(), expected);
+}
+
+TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
+  const struct {
+    int first, last, count, wantFirst, wantLast;
+  } cases[] = {{100, 300, 50, 0, 50},      {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
+               {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
+  for (const auto& c : cases) {
+    StudyOptions o;
+    o.rangeFirst = c.first;
+    o.rangeLast = c.last;
+    ClampRangeToBook(o, c.count);
+    EXPECT_EQ(std::pair(o.rangeFirst, o.rangeLast), std::pair(c.wantFirst, c.wantLast))
+        << c.first << ".." << c.last << " in " << c.count;
+  }
+}
 
 class QuestionTest : public ::testing::Test {
  protected:
