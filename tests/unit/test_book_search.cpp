@@ -12,6 +12,7 @@
 #endif
 
 #include "books/shared_file.h"
+#include "capture/capture_search.h"
 #include "lookup/book_search.h"
 #include "temp_folder.h"
 
@@ -43,18 +44,11 @@ TEST_F(BookSearchTest, FoundAfterTheBooksBeforeItInLowerCase) {
 
 TEST_F(BookSearchTest, CapitalsAreFoundInTheSecondPassStartingWithTheTableAsItStands) {
   WriteBytes(Book(3), "三\r\n@GRE\r\n3\r\n");
-  WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n@gre \r\nblank\r\n");
+  WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n");
   const auto found = SearchAllBooks(table, "gre");
   ASSERT_TRUE(found);
   EXPECT_EQ(found->meaning, "35");  // not the 3 of the earlier book
   EXPECT_EQ(table.title, "三十五");
-}
-
-TEST_F(BookSearchTest, TheTableAsItStandsIsSearchedFirst) {
-  WriteBytes("own.txt", "own\r\n@cat\r\n猫\r\n");
-  table.LoadFile("own.txt");
-  ASSERT_TRUE(SearchAllBooks(table, "cat"));
-  EXPECT_FALSE(FileExists("books\\考研单词表.txt"));
 }
 
 TEST_F(BookSearchTest, MissLeavesTheLastBookCreatesTheMissingOnesAndGoesOnPastUnopenable) {
@@ -74,6 +68,14 @@ TEST_F(BookSearchTest, MissLeavesTheLastBookCreatesTheMissingOnesAndGoesOnPastUn
   EXPECT_EQ(table.title, "三十五");
   for (const std::string& book : SearchBooks()) EXPECT_TRUE(FileExists(book)) << book;
   EXPECT_EQ(notices, std::vector<std::string>(2, "不能打开单词本"));  // once per pass
+}
+
+TEST_F(BookSearchTest, CapturedPluralFindsItsSingularOnlyAfterLowerAndUpperCase) {
+  WriteBytes(Book(3), "三\r\n@book\r\n书\r\n@walke\r\nX\r\n@cat\r\n猫\r\n");
+  WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n");
+  EXPECT_EQ(SearchCapturedWord(table, "Books").value().word, "book");
+  EXPECT_EQ(SearchCapturedWord(table, "Cats").value().word, "CATS");
+  EXPECT_FALSE(SearchCapturedWord(table, "walked"));  // only a final "s" goes
 }
 
 TEST_F(BookSearchTest, IncrementalLookupShowsTheFirstWordAtOrAfterTheInput) {

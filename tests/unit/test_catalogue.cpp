@@ -9,24 +9,14 @@
 namespace vodari {
 namespace {
 
-TEST(Catalogue, EveryBookHasItsOwnCommandFileAndCaption) {
+TEST(Catalogue, EveryBookHasItsOwnCommandAndFileAndIsFoundByItsCommand) {
   std::set<int> ids;
-  std::set<std::string> files, captions;
-  std::set<int> mainWindow;  // the books the settings panel leaves to the main window
+  std::set<std::string> files;
   for (const CatalogueBook& book : Catalogue()) {
-    if (book.settingsRole == SettingsRole::kMainWindow) mainWindow.insert(book.menuId);
-    EXPECT_GE(book.menuId, ID_FIRST_BOOK_COMMAND);
-    EXPECT_LE(book.menuId, ID_LAST_BOOK_COMMAND);
-    EXPECT_EQ(std::string(book.file).rfind("books\\", 0), 0u) << book.file;
-    ids.insert(book.menuId);
-    files.insert(book.file);
-    captions.insert(book.caption);
+    EXPECT_TRUE(book.menuId >= ID_FIRST_BOOK_COMMAND && book.menuId <= ID_LAST_BOOK_COMMAND);
+    EXPECT_TRUE(ids.insert(book.menuId).second && files.insert(book.file).second) << book.file;
     EXPECT_EQ(FindCatalogueBook(book.menuId), &book);
   }
-  EXPECT_EQ(ids.size(), 39u);
-  EXPECT_EQ(files.size(), 39u);
-  EXPECT_EQ(captions.size(), 39u);
-  EXPECT_EQ(mainWindow, (std::set<int>{32816, 32780}));
   // Commands near the books' that are not books.
   for (int id : {ID_TOGGLE_MAIN_WINDOW, ID_SHOW_MAIN_WINDOW, ID_INTERVAL_1, ID_INTERVAL_9, 32791})
     EXPECT_EQ(FindCatalogueBook(id), nullptr) << id;
