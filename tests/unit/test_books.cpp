@@ -1,10 +1,15 @@
+// The books on disk: the history books, the reader and the catalogue.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "books/catalogue.h"
+#include "books/history_book.h"
 #include "books/word_table.h"
+#include "res/resource.h"
 #include "temp_folder.h"
 
 namespace vodari {
@@ -12,9 +17,10 @@ namespace {
 
 using namespace std::string_literals;
 
+using test::ReadBytes;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-class WordTableTest : public ::testing::Test {
+class BooksTest : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
     test::WriteBytes(dir.File("book.txt"), bytes);
@@ -33,7 +39,48 @@ class WordTableTest : public ::testing::Test {
   CWordTable table{[this](const std::string& text) { notices.push_back(text); }};
 };
 
-TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
+TEST_F(BooksTest, HistoryRecordsGoOnDiskAfterTheTitleRunAfterRunAndAfterAClear) {
+  // "俓" has 0x5C ('\') as its second GBK byte: it must not split the path
+  // where a backslash is a folder separator for the program.
+  const std::string path = dir.File("俓重点单词记录.txt");
+  ClearHistoryBook(path, kMissedWordsBookTitle);
+  {
+    HistoryStream first;
+    first.Open(path);
+    AppendHistoryRecord(first, "cat", "猫");
+    EXPECT_EQ(ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n");  // on disk before Close
+    AppendHistoryRecord(first, "give up", "");
+  }
+  HistoryStream second;
+  second.Open(path);  // opening never truncates
+  AppendHistoryRecord(second, "dog", "狗");
+  EXPECT_EQ(ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n@give up\r\n\r\n@dog\r\n狗\r\n");
+  table.LoadFile(path);  // a reader while the stream is open sees every record
+  EXPECT_EQ(table.GetCount(), 3);
+
+  // Cleared through another handle: the stream goes on at the new end.
+  ClearHistoryBook(path, kRecitedWordsBookTitle);
+  AppendHistoryRecord(second, "c", "C");
+  EXPECT_EQ(ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
+}
+
+TEST_F(BooksTest, HistoryFailuresAreSilentAndFinal) {
+  const std::string unreachable = dir.File("later\\book.txt");
+  HistoryStream stream;
+  stream.Open(unreachable);
+  EXPECT_TRUE(stream.Failed());
+  AppendHistoryRecord(stream, "cat", "猫");
+  ClearHistoryBook(unreachable, "t");
+  EXPECT_FALSE(test::FileExists(unreachable));
+
+  HistoryStream closed;
+  closed.Open(dir.File("h.txt"));
+  closed.Close();
+  AppendHistoryRecord(closed, "cat", "猫");
+  EXPECT_EQ(ReadBytes(dir.File("h.txt")), "");  // created by opening, without a title line
+}
+
+TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
   const std::string x1022(1022, 'x'), m1023(1023, 'm');
   const struct {
     const char* name;
@@ -53,7 +100,6 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
        {{"a", m1023}, {"b", m1023}, {"c", "C"}}},
       {"1023-byte line is one line", "t\r\n@" + x1022 + "\r\n意思\r\n", "t",
        {{x1022.substr(0, 49), "意思"}}},
-      {"only line of 1023 bytes", "@" + x1022, "@" + x1022, {}},
       {"cr lf after 1022 bytes", "t\r\n@a\r\n" + x1022 + "\r\n@b\r\nB\r\n", "t",
        {{"a", x1022}, {"b", "B"}}},
       {"lone cr kept, nul ends", "t\r\n@c\ra\0t\r\nm\0x\r\n"s, "t", {{"c\ra", "m"}}},
@@ -70,7 +116,7 @@ TEST_F(WordTableTest, ReadsBooksByTheFormatRules) {
   EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(WordTableTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
+TEST_F(BooksTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
   test::WriteBook(dir.File("big.txt"), 7005, "w");  // larger than one read of the file
   table.LoadFile(dir.File("big.txt"));
   ASSERT_EQ(table.GetCount(), 7000);
@@ -80,7 +126,7 @@ TEST_F(WordTableTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
   for (int index : {10, 50, -1, 100000}) EXPECT_EQ(table.GetEntry(index).word, "new00") << index;
 }
 
-TEST_F(WordTableTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
+TEST_F(BooksTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
   table.LoadFile(dir.File("missing.txt"));
   EXPECT_EQ(table.GetCount(), 0);
   EXPECT_EQ(test::ReadBytes(dir.File("missing.txt")), "");
@@ -90,6 +136,19 @@ TEST_F(WordTableTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
   EXPECT_EQ(notices, std::vector<std::string>{"不能打开单词本"});
   EXPECT_EQ(table.title, "Old");
   EXPECT_EQ(Loaded(), (Entries{{"a", "A"}, {"b", "B"}}));
+}
+
+TEST(Catalogue, EveryBookHasItsOwnCommandAndFileAndIsFoundByItsCommand) {
+  std::set<int> ids;
+  std::set<std::string> files;
+  for (const CatalogueBook& book : Catalogue()) {
+    EXPECT_TRUE(book.menuId >= ID_FIRST_BOOK_COMMAND && book.menuId <= ID_LAST_BOOK_COMMAND);
+    EXPECT_TRUE(ids.insert(book.menuId).second && files.insert(book.file).second) << book.file;
+    EXPECT_EQ(FindCatalogueBook(book.menuId), &book);
+  }
+  // Commands near the books' that are not books.
+  for (int id : {ID_TOGGLE_MAIN_WINDOW, ID_SHOW_MAIN_WINDOW, ID_INTERVAL_1, ID_INTERVAL_9, 32791})
+    EXPECT_EQ(FindCatalogueBook(id), nullptr) << id;
 }
 
 }  // namespace
