@@ -103,10 +103,25 @@ TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_FALSE(Options().testRunning);
   EXPECT_EQ(Options().questionMeaning, "");
   EXPECT_FALSE(Options().questionWord.empty());  // the word stays
+
+  // The run summary counts the answers of every test, ended or not, and
+  // turns above 75%; its sound plays regardless of the option.
+  test.StartTest();
+  for (int i = 0; i < 5; ++i) Answer(0);
+  view.events.clear();
+  test.ShowRunSummary();
+  EXPECT_EQ(view.events,
+            (Events{"msg:这次你一共进行的1轮学习，共做了8道题\n正确:6\n错误:2\n正确率为:75.00%",
+                    "sound:sound\\failed.wav"}));
+  Answer(0);
+  view.events.clear();
+  test.ShowRunSummary();
+  EXPECT_EQ(view.events.back(), "sound:sound\\success.wav");
 }
 
 TEST_F(StudyTest, RefusalsChangeNothing) {
-  test.ChooseAnswer(0);  // before any test
+  test.ShowRunSummary();  // no answer yet: no summary
+  test.ChooseAnswer(0);   // before any test
   test.EndTest();
   EXPECT_EQ(Options().chosenSlot, 4);
   test.StartTest();
@@ -127,27 +142,6 @@ TEST_F(StudyTest, RefusalsChangeNothing) {
             (Events{"feedback:", "msg:你所选单词本中没有单词", "msg:你所选单词本中没有单词"}));
   EXPECT_FALSE(Options().testRunning);
   EXPECT_FALSE(Options().reciting);
-}
-
-TEST_F(StudyTest, RunSummaryCountsEveryAnswerAndTurnsAbove75) {
-  Options().playAnswerSounds = 0;  // the summary sound plays regardless
-  test.ShowRunSummary();
-  EXPECT_TRUE(view.events.empty());
-  test.StartTest();
-  for (int offset : {0, 0, 0, 1}) Answer(offset);
-  test.EndTest();
-  view.events.clear();
-  test.ShowRunSummary();
-  EXPECT_EQ(view.events,
-            (Events{"msg:这次你一共进行的1轮学习，共做了4道题\n正确:3\n错误:1\n正确率为:75.00%",
-                    "sound:sound\\failed.wav"}));
-  test.StartTest();
-  Answer(0);  // a test not ended still counts its answers
-  view.events.clear();
-  test.ShowRunSummary();
-  EXPECT_EQ(view.events,
-            (Events{"msg:这次你一共进行的1轮学习，共做了5道题\n正确:4\n错误:1\n正确率为:80.00%",
-                    "sound:sound\\success.wav"}));
 }
 
 TEST_F(StudyTest, ChosenBookStartsANewTestKeepingTheCounts) {
@@ -206,9 +200,10 @@ TEST_F(StudyTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
 
 TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
   Options().recordRecitedWords = 1;
+  recitation.SetReciteInterval(9);  // not reciting: no timer, but the start uses it
   recitation.ToggleRecitation();
   EXPECT_EQ(view.events,
-            (Events{"timer:5", "caption:结束", "buttons:off", "topmost",
+            (Events{"timer:9", "caption:结束", "buttons:off", "topmost",
                     "strip:open,record-off", "to-tray",
                     "strip:进入单词背记状态. (注意: 主窗口已经最小化到系统托盘)"}));
   EXPECT_TRUE(Options().reciting);
@@ -216,8 +211,9 @@ TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
 
   recitation.ReciteTick();
   view.events.clear();
+  recitation.SetReciteInterval(1);
   recitation.ToggleRecitation();
-  EXPECT_EQ(view.events, (Events{"strip:close", "caption:开始", "main-window:shown", "not-topmost",
+  EXPECT_EQ(view.events, (Events{"timer:1", "strip:close", "caption:开始", "main-window:shown", "not-topmost",
                                  "buttons:on", "timer:off"}));
   EXPECT_FALSE(Options().reciting);
   EXPECT_TRUE(Options().mainWindowShown);
@@ -256,16 +252,6 @@ TEST_F(StudyTest, ReciteTickDuringATestReplacesTheQuestionTheTestRecords) {
   ASSERT_NE(recited, asked);
   Answer(1);
   EXPECT_EQ(ReadBytes(kMissedWordsBookPath).find("@" + recited + "\r\n"), kMissedTitleOnly.size());
-}
-
-TEST_F(StudyTest, RecitationSpeedChangesReArmTheTimerOnlyWhileReciting) {
-  recitation.SetReciteInterval(9);
-  EXPECT_TRUE(view.events.empty());
-  EXPECT_EQ(Options().reciteIntervalSeconds, 9);
-  recitation.ToggleRecitation();
-  view.events.clear();
-  recitation.SetReciteInterval(1);
-  EXPECT_EQ(view.events, Events{"timer:1"});
 }
 
 }  // namespace
