@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -31,23 +32,15 @@ class BookSearchTest : public ::testing::Test {
   CWordTable table{[this](const std::string& text) { notices.push_back(text); }};
 };
 
-TEST_F(BookSearchTest, FoundAfterTheBooksBeforeItInLowerCase) {
-  WriteBytes(Book(3), "三\r\n@other\r\nO\r\n");
+TEST_F(BookSearchTest, LowerCaseInBookOrderThenCapitalsStartingWithTheTableAsItStands) {
+  WriteBytes(Book(3), "三\r\n@GRE\r\n3\r\n");
   WriteBytes(Book(7), "七\r\n@abandon\r\n放弃\r\n");
-  const auto found = SearchAllBooks(table, "Abandon");
-  ASSERT_TRUE(found);
-  EXPECT_EQ(LookupResultText(*found), "abandon    放弃");
+  WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n");
+  EXPECT_EQ(LookupResultText(SearchAllBooks(table, "Abandon").value()), "abandon    放弃");
   EXPECT_EQ(table.title, "七");
   EXPECT_TRUE(FileExists("books\\用户自定义字典.txt") && FileExists(Book(6)));
   EXPECT_FALSE(FileExists(Book(8)));
-}
-
-TEST_F(BookSearchTest, CapitalsAreFoundInTheSecondPassStartingWithTheTableAsItStands) {
-  WriteBytes(Book(3), "三\r\n@GRE\r\n3\r\n");
-  WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n");
-  const auto found = SearchAllBooks(table, "gre");
-  ASSERT_TRUE(found);
-  EXPECT_EQ(found->meaning, "35");  // not the 3 of the earlier book
+  EXPECT_EQ(SearchAllBooks(table, "gre").value().meaning, "35");  // not the 3 of book 3
   EXPECT_EQ(table.title, "三十五");
 }
 
@@ -81,13 +74,11 @@ TEST_F(BookSearchTest, CapturedPluralFindsItsSingularOnlyAfterLowerAndUpperCase)
 TEST_F(BookSearchTest, IncrementalLookupShowsTheFirstWordAtOrAfterTheInput) {
   WriteBytes("own.txt", "t\r\n@Apple\r\n1\r\n@aba\r\n2\r\n@abandon\r\n3\r\n@abc\r\n4\r\n");
   table.LoadFile("own.txt");
-  const struct {
-    const char* input;
-    const char* word;  // nullptr: nothing shown
-  } cases[] = {{"", "Apple"}, {"ab", "aba"}, {"aban", "abandon"}, {"abb", "abc"}, {"abd", nullptr}};
-  for (const auto& c : cases) {
-    const auto found = IncrementalLookup(table, c.input);
-    EXPECT_EQ(found ? found->word : "", c.word ? c.word : "") << c.input;
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "Apple"}, {"ab", "aba"}, {"aban", "abandon"}, {"abb", "abc"}, {"abd", ""}};
+  for (const auto& [input, word] : cases) {
+    const auto found = IncrementalLookup(table, input);
+    EXPECT_EQ(found ? found->word : "", word) << input;
   }
 }
 
