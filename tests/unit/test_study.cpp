@@ -1,18 +1,214 @@
-// The study engine through its views: start-up, the vocabulary test and
-// recitation on one shared state.
+// The study rules: the dialog exchange of the settings, the generator, the
+// range and the question choice; then the study engine through its views:
+// start-up, the vocabulary test and recitation on one shared state.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "recording_view.h"
+#include "study/question.h"
 #include "study/recitation.h"
+#include "study/settings_exchange.h"
 #include "study/vocabulary_test.h"
 #include "temp_folder.h"
 
 namespace vodari {
 namespace {
+
+TEST(ParseDialogInteger, AcceptsWhatTheDialogExchangeAccepts) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"\t 42\t ", 42},      {"\t-3", -3},            {"+5", 5},
+      {"007", 7},            {"00", 0},               {"+0", std::nullopt},
+      {"-0", std::nullopt},  {"", std::nullopt},      {" ", std::nullopt},
+      {"7 8", std::nullopt}, {"0x10", std::nullopt},  {"+", std::nullopt},
+      {"5\n", std::nullopt}, {"2147483648", INT_MAX}, {"-99999999999", INT_MIN}};
+  for (const auto& [text, value] : cases)
+    EXPECT_EQ(ParseDialogInteger(text), value) << '"' << text << '"';
+}
+
+using F = SettingsField;
+
+// Controls of the panel as a table of texts and checks.
+class FakeControls : public SettingsControls {
+ public:
+  std::string Text(F field) const override { return texts.at(field); }
+  bool Checked(F field) const override { return checked.count(field) != 0; }
+  std::map<F, std::string> texts = {{F::kBookPath, "books\\单词本3.txt"},
+                                    {F::kRangeFirst, "0"},
+                                    {F::kRangeLast, "100"},
+                                    {F::kReciteIntervalSeconds, "5"}};
+  std::set<F> checked;
+};
+
+TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
+  const std::string range0to7000 = "“请填入一个在0和7000之间的整数。”";
+  const struct {
+    std::map<F, std::string> texts;
+    F failing;
+    std::string message;
+  } cases[] = {
+      {{{F::kRangeLast, "7001"}}, F::kRangeLast, range0to7000},
+      // The last position is examined before the first one.
+      {{{F::kRangeLast, "x"}, {F::kRangeFirst, "-1"}}, F::kRangeLast, "请键入一个整数。"},
+      {{{F::kRangeFirst, "-1"}, {F::kReciteIntervalSeconds, "0"}}, F::kRangeFirst, range0to7000},
+      {{{F::kReciteIntervalSeconds, "61"}}, F::kReciteIntervalSeconds, "“请填入一个在1和60之间的整数。”"},
+      {{{F::kBookPath, std::string(256, 'p')}, {F::kRangeLast, "x"}}, F::kBookPath,
+       "“请填入不多于255个的字符。”"},
+  };
+  for (const auto& c : cases) {
+    FakeControls controls;
+    for (const auto& [field, text] : c.texts) controls.texts[field] = text;
+    SettingsFields fields;
+    const auto failure = ReadSettingsControls(controls, fields);
+    ASSERT_TRUE(failure) << c.message;
+    EXPECT_EQ(failure->field, c.failing) << c.message;
+    EXPECT_EQ(failure->message, c.message);
+  }
+}
+
+TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
+  FakeControls controls;
+  controls.texts[F::kBookPath] = std::string(255, 'p');
+  controls.texts[F::kReciteIntervalSeconds] = " 7 ";
+  controls.texts[F::kRangeFirst] = "300";  // put in order only when stored
+  controls.checked = {F::kPopupOnWrong, F::kSequentialRecite, F::kPlayAnswerSounds};
+  SettingsFields f;
+  ASSERT_FALSE(ReadSettingsControls(controls, f));
+  EXPECT_EQ(std::tuple(f.bookPath.size(), f.rangeFirst, f.rangeLast, f.reciteIntervalSeconds),
+            std::tuple(255u, 300, 100, 7));
+  EXPECT_EQ(f.popupOnWrong + f.sequentialRecite + f.playAnswerSounds, 3);
+  EXPECT_EQ(f.recordMissedWords + f.resetPreviousChoice + f.sequentialTest + f.recordRecitedWords +
+                f.pronounceWords + f.screenCapture,
+            0);
+}
+
+TEST(StoreFields, EveryOptionMakesTheRoundTripWithTheRangeInOrder) {
+  using O = StudyOptions;
+  int O::*const options[] = {&O::rangeLast, &O::rangeFirst, &O::recordMissedWords,
+                             &O::popupOnWrong, &O::resetPreviousChoice, &O::sequentialTest,
+                             &O::recordRecitedWords, &O::reciteIntervalSeconds,
+                             &O::sequentialRecite, &O::pronounceWords, &O::screenCapture,
+                             &O::playAnswerSounds};
+  StudyOptions source;
+  for (int i = 0; i < 12; ++i) source.*options[i] = 10 + i;  // last 10, first 11: reversed
+  source.bookPath = "books\\round.txt";
+  StudyOptions target;
+  StoreFields(FieldsFromOptions(source), target);
+  EXPECT_EQ(target.bookPath, source.bookPath);
+  EXPECT_EQ(target.rangeFirst, 10);
+  EXPECT_EQ(target.rangeLast, 11);
+  for (int i = 2; i < 12; ++i) EXPECT_EQ(target.*options[i], 10 + i) << i;
+}
+
+TEST(RandomGenerator, FollowsTheClassicSequence) {
+  RandomGenerator rng;
+  rng.Seed(1);
+  for (int expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464})
+    EXPECT_EQ(rng.Next(), expected);
+}
+
+TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
+  const struct {
+    int first, last, count, wantFirst, wantLast;
+  } cases[] = {{100, 300, 50, 0, 50},      {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
+               {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
+  for (const auto& c : cases) {
+    StudyOptions o;
+    o.rangeFirst = c.first;
+    o.rangeLast = c.last;
+    ClampRangeToBook(o, c.count);
+    EXPECT_EQ(std::pair(o.rangeFirst, o.rangeLast), std::pair(c.wantFirst, c.wantLast))
+        << c.first << ".." << c.last << " in " << c.count;
+  }
+}
+
+class QuestionTest : public ::testing::Test {
+ protected:
+  // Loads a book of n entries "<prefix>00", "<prefix>01", ….
+  void Fill(CWordTable& table, int n, const std::string& prefix) {
+    test::WriteBook(dir.File(prefix + ".txt"), n, prefix);
+    table.LoadFile(dir.File(prefix + ".txt"));
+  }
+  void SetUp() override {
+    Fill(book, 10, "c");
+    Fill(distractors, 100, "d");
+    rng.Seed(1);
+  }
+  Question Next() { return BuildQuestion(rng, options, book, distractors); }
+  // How often each word is asked in n questions.
+  std::map<std::string, int> Asked(int n) {
+    std::map<std::string, int> seen;
+    for (int i = 0; i < n; ++i) ++seen[Next().Asked().word];
+    return seen;
+  }
+
+  test::TempFolder dir;
+  CWordTable book, distractors;
+  RandomGenerator rng;
+  StudyOptions options;
+};
+
+TEST_F(QuestionTest, DrawsAskedEntryThenDistractorsThenSlot) {
+  // Seed 1 gives 41, 18467, 6334, 26500, 19169, 15724, then 11478, 29358,
+  // 26962, 24464, 5705, 28145: the asked entry (% 10), four distractors
+  // (% 100), then the right slot (% 4), where the asked entry goes.
+  const std::pair<int, std::string> expected[] = {{0, "c01 d34 d00 d69"}, {1, "d58 c08 d64 d05"}};
+  for (const auto& [slot, words] : expected) {
+    const Question q = Next();
+    std::string shown;
+    for (const WordEntry& choice : q.choices) shown += (shown.empty() ? "" : " ") + choice.word;
+    EXPECT_EQ(shown, words);
+    EXPECT_EQ(q.correctSlot, slot);
+    EXPECT_EQ(options.correctSlot, slot);
+  }
+  EXPECT_EQ(rng.Next(), 23281);  // nothing else was drawn
+}
+
+TEST_F(QuestionTest, RandomRangeIncludesBothEndsAndIndexNAsksEntryZero) {
+  Fill(book, 5, "c");
+  options.rangeFirst = 3;
+  options.rangeLast = 5;  // one past the last entry
+  const std::map<std::string, int> seen = Asked(600);
+  EXPECT_EQ(seen.size(), 3u);
+  for (const auto& [word, n] : seen) EXPECT_GT(n, 150) << word;
+  EXPECT_EQ(seen.count("c00"), 1u);  // drawn as index 5
+
+  options.rangeLast = 0;  // no range: the whole book, the first position ignored
+  EXPECT_EQ(Asked(200).size(), 5u);
+}
+
+TEST_F(QuestionTest, BookOrderWrapsBeforeTheEndOfTheRange) {
+  Fill(book, 30, "c");
+  options.sequentialTest = 1;
+  options.rangeFirst = 10;
+  options.rangeLast = 20;
+  std::string order;
+  for (int i = 0; i < 13; ++i) order += Next().Asked().word + " ";
+  EXPECT_EQ(order, "c10 c11 c12 c13 c14 c15 c16 c17 c18 c19 c10 c11 c12 ");
+  EXPECT_EQ(options.testCursor, 3);
+  options.rangeLast = 0;  // without a range it stays on the first position
+  EXPECT_EQ(Asked(4), (std::map<std::string, int>{{"c10", 4}}));
+}
+
+TEST_F(QuestionTest, DistractorsDifferFromFourEntriesOnAndRepeatBelow) {
+  for (int m : {1, 4}) {
+    Fill(distractors, m, "d");
+    for (int i = 0; i < 200; ++i) {
+      const Question q = Next();
+      std::set<std::string> others;
+      for (int s = 0; s < 4; ++s)
+        if (s != q.correctSlot) others.insert(q.choices[s].word);
+      EXPECT_EQ(others.size(), m == 1 ? 1u : 3u) << "m=" << m;
+    }
+  }
+}
+
 
 using test::ReadBytes;
 using test::RecordingView;
