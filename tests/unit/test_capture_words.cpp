@@ -65,7 +65,6 @@ TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
     std::vector<std::pair<std::size_t, std::size_t>> lines;
   };
   const std::vector<WrapCase> cases = {
-      {u"one two three", 0, {{0, 13}}},
       {u"one two three", 70, {{0, 7}, {8, 13}}},
       {u"one two three", 60, {{0, 3}, {4, 7}, {8, 13}}},
       {u"one  two", 40, {{0, 3}, {5, 8}}},
@@ -84,7 +83,7 @@ TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
 TEST(CaptureWords, FindsTheCharacterUnderAnOffset) {
   const TextLine line{4, 9};
   const std::vector<std::pair<int, std::size_t>> cases = {
-      {-1, 9}, {0, 4}, {9, 4}, {10, 5}, {49, 8}, {50, 9}, {500, 9}};
+      {-1, 9}, {0, 4}, {9, 4}, {10, 5}, {49, 8}, {50, 9}};
   for (const auto& [x, expected] : cases)
     EXPECT_EQ(CharacterAtOffset(line, x, FixedWidth), expected) << "x " << x;
 }

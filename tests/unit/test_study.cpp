@@ -235,11 +235,6 @@ TEST_F(StudyTest, QuestionDistractorsDifferFromFourEntriesOnAndRepeatBelow) {
   }
 }
 
-
-using test::ReadBytes;
-using test::RecordingView;
-using Events = std::vector<std::string>;
-
 TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
   test::TempFolder folder(true);
   test::WriteBytes(kDistractorBookPath, "GRE词汇\r\n");
