@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -166,12 +167,7 @@ TEST_F(BooksTest, HistoryBookIsCreatedWithoutTitleAndFailsSilently) {
 
 TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
   const std::string x1022(1022, 'x'), m1023(1023, 'm');
-  const struct {
-    const char* name;
-    std::string bytes;
-    std::string title;
-    Entries entries;
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::string, Entries> cases[] = {
       {"crlf", "初中英语\r\n@apple\r\n苹果\r\n@book\r\n书\r\n", "初中英语",
        {{"apple", "苹果"}, {"book", "书"}}},
       {"lone lf, no final end", "t\n@apple\n苹果\n@book\n书", "t", {{"apple", "苹果"}, {"book", "书"}}},
@@ -190,12 +186,12 @@ TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
       {"title cut", std::string(1500, 'T') + "\r\n@a\r\nA\r\n", std::string(1023, 'T'),
        {{"a", "A"}}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Load(c.bytes);
-    EXPECT_EQ(table.title, c.title);
-    EXPECT_EQ(Loaded(), c.entries);
-    EXPECT_EQ(table.loaded, !c.entries.empty());
+  for (const auto& [name, bytes, title, entries] : cases) {
+    SCOPED_TRACE(name);
+    Load(bytes);
+    EXPECT_EQ(table.title, title);
+    EXPECT_EQ(Loaded(), entries);
+    EXPECT_EQ(table.loaded, !entries.empty());
   }
   EXPECT_TRUE(notices.empty());
 }

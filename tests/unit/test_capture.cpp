@@ -30,17 +30,14 @@ TEST(CaptureRules, TextWindowClassesMatchWholeNamesIgnoringAsciiCase) {
 
 TEST(CaptureRules, StripSpansATextWindowFromAtMost200PixelsLeftOfThePointer) {
   const ScreenRect window{100, 50, 1100, 80};
-  const struct {
-    int x;
-    const ScreenRect* textWindow;
-    int stripX, width;
-  } cases[] = {{700, &window, 500, 992}, {296, &window, 96, 992}, {297, &window, 97, 992},
-               {700, nullptr, 700, 1}};
-  for (const auto& c : cases) {
-    const CaptureStrip strip = CaptureStripAt(c.x, 60, c.textWindow);
+  const std::tuple<int, const ScreenRect*, int, int> cases[] = {
+      {700, &window, 500, 992}, {296, &window, 96, 992}, {297, &window, 97, 992},
+      {700, nullptr, 700, 1}};
+  for (const auto& [x, textWindow, stripX, width] : cases) {
+    const CaptureStrip strip = CaptureStripAt(x, 60, textWindow);
     EXPECT_EQ(std::tuple(strip.x, strip.y, strip.width, strip.height),
-              std::tuple(c.stripX, 59, c.width, 1))
-        << c.x;
+              std::tuple(stripX, 59, width, 1))
+        << x;
   }
 }
 
@@ -80,11 +77,7 @@ TEST(IdleCounter, CaptureIsDueOnTheNinthTickOnceASecond) {
 
 TEST(FitRectToText, KeepsTheEdgeTheAlignmentNames) {
   const LinkRect box{10, 20, 110, 40};  // 100 x 20
-  const struct {
-    unsigned style;
-    int cx, cy;
-    LinkRect fitted;
-  } cases[] = {
+  const std::tuple<unsigned, int, int, LinkRect> cases[] = {
       {0, 30, 12, {10, 20, 40, 32}},                   // left keeps left and top
       {kStaticCenter, 31, 12, {44, 20, 76, 32}},       // odd spare width truncates
       {kStaticRight, 30, 12, {80, 20, 110, 32}},       // right keeps the right edge
@@ -93,8 +86,8 @@ TEST(FitRectToText, KeepsTheEdgeTheAlignmentNames) {
       {kStaticCenterImage, 30, 13, {10, 23, 40, 37}},  // centre image centres vertically
       {0x000B, 30, 12, {10, 20, 40, 32}},              // a simple static is not centred
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FitRectToText(box, c.cx, c.cy, c.style), c.fitted) << c.style << " " << c.cx;
+  for (const auto& [style, cx, cy, fitted] : cases)
+    EXPECT_EQ(FitRectToText(box, cx, cy, style), fitted) << style << " " << cx;
 }
 
 TEST(FallbackCommandLine, CutsAtThePlaceholderAndAppendsTheTargetIfItFits) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "capture_words.h"
@@ -8,12 +10,10 @@
 namespace nhw32 {
 namespace {
 
+using Spans = std::vector<std::pair<std::size_t, std::size_t>>;
+
 TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLine) {
-  const struct {
-    std::u16string text;
-    std::size_t index;
-    std::u16string expected;
-  } cases[] = {
+  const std::tuple<std::u16string, std::size_t, std::u16string> cases[] = {
       {u"hello world", 4, u"hello world"},
       {u"hello world", 8, u"world"},
       {u"hello world", 5, u""},   // on the blank
@@ -29,10 +29,8 @@ TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLine) {
       {u"first line\r\nsecond", 7, u"line"},
       {u"first line\nsecond", 0, u"first line"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(CaptureTextAt(c.text, c.index), c.expected)
-        << "index " << c.index << " of text of length " << c.text.size();
-  }
+  for (const auto& [text, index, expected] : cases)
+    EXPECT_EQ(CaptureTextAt(text, index), expected) << "index " << index << " of " << text.size();
 }
 
 TEST(CaptureWords, LongLinesAreCutWithoutSplittingASurrogatePair) {
@@ -44,8 +42,7 @@ TEST(CaptureWords, LongLinesAreCutWithoutSplittingASurrogatePair) {
 
 TEST(CaptureWords, GbkTextIsCutAtACharacterBoundary) {
   const std::string gbk = "ab\xD6\xD0\xCE\xC4";  // "ab" and two Chinese characters
-  const std::vector<std::pair<std::size_t, std::size_t>> cases = {
-      {0, 0}, {1, 0}, {3, 2}, {4, 2}, {5, 4}, {100, 6}};
+  const Spans cases = {{0, 0}, {1, 0}, {3, 2}, {4, 2}, {5, 4}, {100, 6}};
   for (const auto& [capacity, expected] : cases)
     EXPECT_EQ(GbkFittingLength(gbk, capacity), expected) << "capacity " << capacity;
   EXPECT_EQ(GbkFittingLength("a\x81", 10), 2u);  // a lone lead byte at the end counts as one
@@ -59,12 +56,7 @@ TEST(CaptureWords, MnemonicMarksAreNotDrawn) {
 int FixedWidth(std::size_t begin, std::size_t end) { return static_cast<int>(end - begin) * 10; }
 
 TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
-  struct WrapCase {
-    std::u16string text;
-    int width;
-    std::vector<std::pair<std::size_t, std::size_t>> lines;
-  };
-  const std::vector<WrapCase> cases = {
+  const std::tuple<std::u16string, int, Spans> cases[] = {
       {u"one two three", 70, {{0, 7}, {8, 13}}},
       {u"one two three", 60, {{0, 3}, {4, 7}, {8, 13}}},
       {u"one  two", 40, {{0, 3}, {5, 8}}},
@@ -72,11 +64,11 @@ TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
       {u"ab\r\ncd\nef", 0, {{0, 2}, {4, 6}, {7, 9}}},
       {u"a\n\nb", 100, {{0, 1}, {2, 2}, {3, 4}}},
   };
-  for (const WrapCase& c : cases) {
-    std::vector<std::pair<std::size_t, std::size_t>> got;
-    for (const TextLine& line : WrapLines(c.text, c.width, FixedWidth))
+  for (const auto& [text, width, lines] : cases) {
+    Spans got;
+    for (const TextLine& line : WrapLines(text, width, FixedWidth))
       got.emplace_back(line.begin, line.end);
-    EXPECT_EQ(got, c.lines) << "width " << c.width;
+    EXPECT_EQ(got, lines) << "width " << width;
   }
 }
 

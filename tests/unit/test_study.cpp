@@ -48,11 +48,7 @@ class FakeControls : public SettingsControls {
 
 TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
   const std::string range0to7000 = "“请填入一个在0和7000之间的整数。”";
-  const struct {
-    std::map<F, std::string> texts;
-    F failing;
-    std::string message;
-  } cases[] = {
+  const std::tuple<std::map<F, std::string>, F, std::string> cases[] = {
       {{{F::kRangeLast, "7001"}}, F::kRangeLast, range0to7000},
       // The last position is examined before the first one.
       {{{F::kRangeLast, "x"}, {F::kRangeFirst, "-1"}}, F::kRangeLast, "请键入一个整数。"},
@@ -61,14 +57,14 @@ TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
       {{{F::kBookPath, std::string(256, 'p')}, {F::kRangeLast, "x"}}, F::kBookPath,
        "“请填入不多于255个的字符。”"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [texts, failing, message] : cases) {
     FakeControls controls;
-    for (const auto& [field, text] : c.texts) controls.texts[field] = text;
+    for (const auto& [field, text] : texts) controls.texts[field] = text;
     SettingsFields fields;
     const auto failure = ReadSettingsControls(controls, fields);
-    ASSERT_TRUE(failure) << c.message;
-    EXPECT_EQ(failure->field, c.failing) << c.message;
-    EXPECT_EQ(failure->message, c.message);
+    ASSERT_TRUE(failure) << message;
+    EXPECT_EQ(failure->field, failing) << message;
+    EXPECT_EQ(failure->message, message);
   }
 }
 
@@ -107,17 +103,17 @@ TEST(StoreFields, EveryOptionMakesTheRoundTripWithTheRangeInOrder) {
 }
 
 TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
-  const struct {
-    int first, last, count, wantFirst, wantLast;
-  } cases[] = {{100, 300, 50, 0, 50},      {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
-               {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
-  for (const auto& c : cases) {
+  // first, last, the book's count; then the range kept.
+  const std::tuple<int, int, int, int, int> cases[] = {
+      {100, 300, 50, 0, 50}, {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
+      {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
+  for (const auto& [first, last, count, wantFirst, wantLast] : cases) {
     StudyOptions o;
-    o.rangeFirst = c.first;
-    o.rangeLast = c.last;
-    ClampRangeToBook(o, c.count);
-    EXPECT_EQ(std::pair(o.rangeFirst, o.rangeLast), std::pair(c.wantFirst, c.wantLast))
-        << c.first << ".." << c.last << " in " << c.count;
+    o.rangeFirst = first;
+    o.rangeLast = last;
+    ClampRangeToBook(o, count);
+    EXPECT_EQ(std::pair(o.rangeFirst, o.rangeLast), std::pair(wantFirst, wantLast))
+        << first << ".." << last << " in " << count;
   }
 }
 
