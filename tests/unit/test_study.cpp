@@ -53,7 +53,8 @@ TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
       // The last position is examined before the first one.
       {{{F::kRangeLast, "x"}, {F::kRangeFirst, "-1"}}, F::kRangeLast, "请键入一个整数。"},
       {{{F::kRangeFirst, "-1"}, {F::kReciteIntervalSeconds, "0"}}, F::kRangeFirst, range0to7000},
-      {{{F::kReciteIntervalSeconds, "61"}}, F::kReciteIntervalSeconds, "“请填入一个在1和60之间的整数。”"},
+      {{{F::kReciteIntervalSeconds, "61"}}, F::kReciteIntervalSeconds,
+       "“请填入一个在1和60之间的整数。”"},
       {{{F::kBookPath, std::string(256, 'p')}, {F::kRangeLast, "x"}}, F::kBookPath,
        "“请填入不多于255个的字符。”"},
   };
@@ -244,7 +245,8 @@ TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
 TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(Options().rangeLast, 40);  // start-up: the range is the distractor book
   test.StartTest();
-  EXPECT_EQ(view.events, (Events{"feedback:", "title:GRE词汇", "question:" + Options().questionWord}));
+  EXPECT_EQ(view.events,
+            (Events{"feedback:", "title:GRE词汇", "question:" + Options().questionWord}));
   EXPECT_EQ(view.shownMeanings[Options().correctSlot], Options().questionMeaning);
 
   EXPECT_EQ(Answer(0), (Events{"feedback:对了, 再接再励!~", "sound:sound\\right.wav", "counts:1/0",
@@ -256,10 +258,11 @@ TEST_F(StudyTest, WholeTestFromStartToEnd) {
   const std::string meaning = Options().questionMeaning;
   const int chosen = (Options().correctSlot + 1) % 4;
   const Events shown = Answer(1);
-  EXPECT_EQ(shown, (Events{"feedback:错了, 继续努力!~, 正确的意思是:\n" + word + "     \n" + meaning,
-                           "popup:答错了!", "sound:sound\\wrong.wav", "counts:1/1",
-                           "question:" + Options().questionWord, "speak:" + Options().questionWord,
-                           "uncheck:" + std::to_string(chosen)}));
+  EXPECT_EQ(shown,
+            (Events{"feedback:错了, 继续努力!~, 正确的意思是:\n" + word + "     \n" + meaning,
+                    "popup:答错了!", "sound:sound\\wrong.wav", "counts:1/1",
+                    "question:" + Options().questionWord, "speak:" + Options().questionWord,
+                    "uncheck:" + std::to_string(chosen)}));
   const std::string missed = kMissedTitleOnly + "@" + word + "\r\n" + meaning + "\r\n";
   EXPECT_EQ(ReadBytes(kMissedWordsBookPath), missed);
 
@@ -387,8 +390,8 @@ TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
   view.events.clear();
   recitation.SetReciteInterval(1);
   recitation.ToggleRecitation();
-  EXPECT_EQ(view.events, (Events{"timer:1", "strip:close", "caption:开始", "main-window:shown", "not-topmost",
-                                 "buttons:on", "timer:off"}));
+  EXPECT_EQ(view.events, (Events{"timer:1", "strip:close", "caption:开始", "main-window:shown",
+                                 "not-topmost", "buttons:on", "timer:off"}));
   EXPECT_FALSE(Options().reciting);
   EXPECT_TRUE(Options().mainWindowShown);
   EXPECT_EQ(Options().reciteCursor, 0);  // the next start begins again at the range's start
