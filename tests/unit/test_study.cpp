@@ -1,6 +1,7 @@
-// The study rules: the dialog exchange of the settings, the generator, the
-// range and the question choice; then the study engine through its views:
-// start-up, the vocabulary test and recitation on one shared state.
+// The study rules: the dialog exchange of the settings, the range upkeep and
+// the question choice (which pins the generator's sequence); then the study
+// engine through its views: start-up, the vocabulary test and recitation on
+// one shared state.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -309,8 +310,7 @@ TEST_F(StudyTest, RefusalsChangeNothing) {
                     "msg:你至少应该做一题吧?!\n         不许偷懒哦!"}));
   EXPECT_TRUE(Options().testRunning);
 
-  test::WriteBytes("books\\empty.txt", "");
-  Options().bookPath = "books\\empty.txt";
+  Options().bookPath = "books\\empty.txt";  // missing: created empty
   Options().testRunning = false;
   view.events.clear();
   test.StartTest();
@@ -345,27 +345,25 @@ TEST_F(StudyTest, ChosenBookStartsANewTestKeepingTheCounts) {
 
 TEST_F(StudyTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
   test::WriteBook("books\\small.txt", 20, "s", "小书");
-  test::WriteBytes("books\\empty.txt", "空\r\n");
   test.StartTest();
   Answer(1);
   Options().testCursor = 5;
-  const std::string beforePanel = Options().bookPath;
   SettingsFields fields = FieldsFromOptions(Options());
   fields.rangeFirst = 30;
   fields.sequentialTest = fields.resetPreviousChoice = 1;
   // A book chosen behind the panel's back does not count as the previous one.
   Options().bookPath = "books\\small.txt";
-  fields.bookPath = "books\\empty.txt";
+  fields.bookPath = "books\\empty.txt";  // missing: created empty
   view.events.clear();
-  test.ApplySettings(fields, beforePanel);
-  EXPECT_EQ(Options().bookPath, beforePanel);  // silently, no message
+  test.ApplySettings(fields, kDistractorBookPath);
+  EXPECT_EQ(Options().bookPath, kDistractorBookPath);  // silently, no message
   EXPECT_EQ(view.Starting("msg:"), Events{});
   EXPECT_EQ(Options().testCursor, 1);  // reset, then the first question asked
   EXPECT_EQ(view.Starting("uncheck:").size(), 4u);
   EXPECT_EQ(Options().testWrong, 1);  // the counts go on
 
   fields.bookPath = "books\\small.txt";
-  test.ApplySettings(fields, beforePanel);
+  test.ApplySettings(fields, kDistractorBookPath);
   EXPECT_EQ(Options().rangeLast, 20);  // kept inside the book
   EXPECT_EQ(view.Starting("title:").back(), "title:小书");
 
