@@ -102,6 +102,15 @@ TEST(GbkPlatform, ComparisonAndCaseMappingEqualTheCodePage936Functions) {
 }
 #endif
 
+TEST(Catalogue, EveryBookHasItsOwnCommandAndFile) {
+  std::set<std::string> files;
+  for (const CatalogueBook& book : Catalogue()) {
+    EXPECT_TRUE(book.menuId >= ID_FIRST_BOOK_COMMAND && book.menuId <= ID_LAST_BOOK_COMMAND);
+    EXPECT_EQ(FindCatalogueBook(book.menuId), &book) << book.file;  // not another book's
+    EXPECT_TRUE(files.insert(book.file).second) << book.file;
+  }
+}
+
 class BooksTest : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
@@ -140,7 +149,7 @@ TEST_F(BooksTest, HistoryRecordsGoOnDiskAtTheEndTheFileHasNow) {
   EXPECT_EQ(ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n@give up\r\n\r\n@dog\r\n狗\r\n");
   table.LoadFile(path);  // a reader while the stream is open sees every record
   EXPECT_EQ(table.GetCount(), 3);
-  ClearHistoryBook(path, kRecitedWordsBookTitle);
+  ClearHistoryBook(path, kRecitedWordsBookTitle);  // shortens the file under the stream
   AppendHistoryRecord(second, "c", "C");
   EXPECT_EQ(ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
 }
@@ -156,8 +165,7 @@ TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
       {"word cut, not trimmed", "t\r\n@" + std::string(60, 'w') + "\r\nm\r\n@ a b  \r\nm\r\n", "t",
        {{std::string(49, 'w'), "m"}, {" a b  ", "m"}}},
       {"long lines in pieces", "t\r\n@a\r\n" + m1023 + "rest\r\n@b\r\n" + m1023 + "@c\r\nC\r\n",
-       "t",
-       {{"a", m1023}, {"b", m1023}, {"c", "C"}}},
+       "t", {{"a", m1023}, {"b", m1023}, {"c", "C"}}},
       {"1023-byte line is one line", "t\r\n@" + x1022 + "\r\n意思\r\n", "t",
        {{x1022.substr(0, 49), "意思"}}},
       {"cr lf after 1022 bytes", "t\r\n@a\r\n" + x1022 + "\r\n@b\r\nB\r\n", "t",
@@ -196,15 +204,6 @@ TEST_F(BooksTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
   EXPECT_EQ(notices, std::vector<std::string>{"不能打开单词本"});
   EXPECT_EQ(table.title, "Old");
   EXPECT_EQ(Loaded(), (Entries{{"a", "A"}, {"b", "B"}}));
-}
-
-TEST(Catalogue, EveryBookHasItsOwnCommandAndFile) {
-  std::set<std::string> files;
-  for (const CatalogueBook& book : Catalogue()) {
-    EXPECT_TRUE(book.menuId >= ID_FIRST_BOOK_COMMAND && book.menuId <= ID_LAST_BOOK_COMMAND);
-    EXPECT_EQ(FindCatalogueBook(book.menuId), &book) << book.file;  // not another book's
-    EXPECT_TRUE(files.insert(book.file).second) << book.file;
-  }
 }
 
 TEST_F(BooksTest, SearchLowerCaseInBookOrderThenCapitalsStartingWithTheTableAsItStands) {
@@ -247,8 +246,7 @@ TEST_F(BooksTest, CapturedPluralFindsItsSingularOnlyAfterLowerAndUpperCase) {
 }
 
 TEST_F(BooksTest, IncrementalLookupShowsTheFirstWordAtOrAfterTheInput) {
-  WriteBytes("own.txt", "t\r\n@Apple\r\n1\r\n@aba\r\n2\r\n@abandon\r\n3\r\n@abc\r\n4\r\n");
-  table.LoadFile("own.txt");
+  Load("t\r\n@Apple\r\n1\r\n@aba\r\n2\r\n@abandon\r\n3\r\n@abc\r\n4\r\n");
   const std::pair<const char*, const char*> cases[] = {
       {"", "Apple"}, {"ab", "aba"}, {"aban", "abandon"}, {"abb", "abc"}, {"abd", ""}};
   for (const auto& [input, word] : cases) {
