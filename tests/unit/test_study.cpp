@@ -321,56 +321,50 @@ TEST_F(StudyTest, RefusalsChangeNothing) {
   EXPECT_FALSE(Options().reciting);
 }
 
-TEST_F(StudyTest, ChosenBookStartsANewTestKeepingTheCounts) {
+TEST_F(StudyTest, AnotherBookStartsANewTestKeepingTheCountsAndTheRangeInsideIt) {
   test::WriteBook("books\\单词本13.txt", 30, "g", "GMAT词汇");
   Options().rangeFirst = 35;
   test.StartTest();
   Answer(0);
-  test.ChooseBook("books\\单词本5.txt");  // missing: created empty and refused
+  // From a menu: an empty book is refused with a message.
+  test.ChooseBook("books\\单词本5.txt");  // missing: created empty
   EXPECT_EQ(view.Starting("msg:"), Events{"msg:你所选的单词本中没有单词"});
   EXPECT_EQ(Options().bookPath, kDistractorBookPath);
   test.ChooseBook("books\\单词本13.txt");
   EXPECT_EQ(view.Starting("title:").back(), "title:GMAT词汇");
   EXPECT_EQ(Options().questionWord[0], 'g');
-  EXPECT_EQ(Options().testRight, 1);
-  EXPECT_EQ(Options().rangeFirst, 0);  // kept inside the book
+  EXPECT_EQ(Options().rangeFirst, 0);
 
-  Options().reciting = 1;
-  view.events.clear();
-  test.ChooseBook(kDistractorBookPath);
-  EXPECT_TRUE(view.events.empty());  // no test while reciting
-  EXPECT_FALSE(Options().testRunning);
-  EXPECT_EQ(state.currentBook.title, "GRE词汇");
-}
-
-TEST_F(StudyTest, ConfirmedSettingsRestartTheTestOnABookThatHasWords) {
-  test::WriteBook("books\\small.txt", 20, "s", "小书");
-  test.StartTest();
-  Answer(1);
+  // From the settings panel: an empty book falls back silently to the book
+  // current when the panel opened, not to one chosen behind its back.
   Options().testCursor = 5;
   SettingsFields fields = FieldsFromOptions(Options());
-  fields.rangeFirst = 30;
   fields.sequentialTest = fields.resetPreviousChoice = 1;
-  // A book chosen behind the panel's back does not count as the previous one.
-  Options().bookPath = "books\\small.txt";
   fields.bookPath = "books\\empty.txt";  // missing: created empty
+  Options().bookPath = kDistractorBookPath;
   view.events.clear();
-  test.ApplySettings(fields, kDistractorBookPath);
-  EXPECT_EQ(Options().bookPath, kDistractorBookPath);  // silently, no message
+  test.ApplySettings(fields, "books\\单词本13.txt");
+  EXPECT_EQ(Options().bookPath, "books\\单词本13.txt");
   EXPECT_EQ(view.Starting("msg:"), Events{});
   EXPECT_EQ(Options().testCursor, 1);  // reset, then the first question asked
   EXPECT_EQ(view.Starting("uncheck:").size(), 4u);
-  EXPECT_EQ(Options().testWrong, 1);  // the counts go on
-
-  fields.bookPath = "books\\small.txt";
-  test.ApplySettings(fields, kDistractorBookPath);
-  EXPECT_EQ(Options().rangeLast, 20);  // kept inside the book
-  EXPECT_EQ(view.Starting("title:").back(), "title:小书");
-
+  EXPECT_EQ(Options().testRight, 1);  // the counts go on
+  fields.bookPath = kDistractorBookPath;
+  fields.rangeLast = 100;
+  test.ApplySettings(fields, "books\\单词本13.txt");
+  EXPECT_EQ(view.Starting("title:").back(), "title:GRE词汇");
+  EXPECT_EQ(Options().rangeLast, 40);
   // A panel that could not open still reloads the book and starts a test.
   view.events.clear();
   test.ApplySettings(std::nullopt, Options().bookPath);
   EXPECT_EQ(view.Starting("question:").size(), 1u);
+
+  Options().reciting = 1;
+  view.events.clear();
+  test.ChooseBook("books\\单词本13.txt");
+  EXPECT_TRUE(view.events.empty());  // no test while reciting
+  EXPECT_FALSE(Options().testRunning);
+  EXPECT_EQ(state.currentBook.title, "GMAT词汇");
 }
 
 TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
