@@ -331,7 +331,6 @@ TEST_F(StudyTest, AnotherBookStartsANewTestKeepingTheCountsAndTheRangeInsideIt) 
   EXPECT_EQ(view.Starting("msg:"), Events{"msg:你所选的单词本中没有单词"});
   EXPECT_EQ(Options().bookPath, kDistractorBookPath);
   test.ChooseBook("books\\单词本13.txt");
-  EXPECT_EQ(view.Starting("title:").back(), "title:GMAT词汇");
   EXPECT_EQ(Options().questionWord[0], 'g');
   EXPECT_EQ(Options().rangeFirst, 0);
 
@@ -375,8 +374,6 @@ TEST_F(StudyTest, RecitationStartAndStopDoEveryStepInOrder) {
             (Events{"timer:9", "caption:结束", "buttons:off", "topmost",
                     "strip:open,record-off", "to-tray",
                     "strip:进入单词背记状态. (注意: 主窗口已经最小化到系统托盘)"}));
-  EXPECT_TRUE(Options().reciting);
-  EXPECT_FALSE(Options().mainWindowShown);
 
   recitation.ReciteTick();
   view.events.clear();
