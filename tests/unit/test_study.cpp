@@ -241,10 +241,21 @@ TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
 
 TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(Options().rangeLast, 40);  // start-up: the range is the distractor book
+  test.ShowRunSummary();  // no answer yet: no summary
+  test.ChooseAnswer(0);   // no test yet: ignored
+  test.EndTest();
+  EXPECT_EQ(Options().chosenSlot, 4);
+  EXPECT_EQ(view.events, Events{"msg:你还没有开始呢, 首先要按下开始按扭"});
+  view.events.clear();
   test.StartTest();
   EXPECT_EQ(view.events,
             (Events{"feedback:", "title:GRE词汇", "question:" + Options().questionWord}));
   EXPECT_EQ(view.shownMeanings[Options().correctSlot], Options().questionMeaning);
+  view.events.clear();
+  test.StartTest();
+  test.EndTest();  // no answer yet: the test goes on
+  EXPECT_EQ(view.events,
+            (Events{"msg:你已经开始测验了", "msg:你至少应该做一题吧?!\n         不许偷懒哦!"}));
 
   EXPECT_EQ(Answer(0), (Events{"feedback:对了, 再接再励!~", "sound:sound\\right.wav", "counts:1/0",
                                "question:" + Options().questionWord}));
@@ -293,29 +304,7 @@ TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(view.events.back(), "sound:sound\\success.wav");
 }
 
-TEST_F(StudyTest, RefusalsChangeNothing) {
-  test.ShowRunSummary();  // no answer yet: no summary
-  test.ChooseAnswer(0);   // before any test
-  test.EndTest();
-  EXPECT_EQ(Options().chosenSlot, 4);
-  test.StartTest();
-  test.StartTest();
-  test.EndTest();  // no answer yet: the test goes on
-  EXPECT_EQ(view.Starting("msg:"),
-            (Events{"msg:你还没有开始呢, 首先要按下开始按扭", "msg:你已经开始测验了",
-                    "msg:你至少应该做一题吧?!\n         不许偷懒哦!"}));
-  EXPECT_TRUE(Options().testRunning);
-
-  Options().bookPath = "books\\empty.txt";  // missing: created empty
-  Options().testRunning = false;
-  view.events.clear();
-  test.StartTest();
-  recitation.ToggleRecitation();
-  EXPECT_EQ(view.events,
-            (Events{"feedback:", "msg:你所选单词本中没有单词", "msg:你所选单词本中没有单词"}));
-}
-
-TEST_F(StudyTest, AnotherBookStartsANewTestKeepingTheCountsAndTheRangeInsideIt) {
+TEST_F(StudyTest, ChangingTheBookStartsANewTestOnlyOnABookThatHasWords) {
   test::WriteBook("books\\单词本13.txt", 30, "g", "GMAT词汇");
   Options().rangeFirst = 35;
   test.StartTest();
@@ -351,6 +340,15 @@ TEST_F(StudyTest, AnotherBookStartsANewTestKeepingTheCountsAndTheRangeInsideIt) 
   view.events.clear();
   test.ApplySettings(std::nullopt, Options().bookPath);
   EXPECT_EQ(view.Starting("question:").size(), 1u);
+
+  // A test or recitation on an empty book does not start.
+  Options().bookPath = "books\\empty.txt";
+  Options().testRunning = false;
+  view.events.clear();
+  test.StartTest();
+  recitation.ToggleRecitation();
+  EXPECT_EQ(view.events,
+            (Events{"feedback:", "msg:你所选单词本中没有单词", "msg:你所选单词本中没有单词"}));
 
   Options().reciting = 1;
   view.events.clear();
