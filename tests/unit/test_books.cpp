@@ -34,9 +34,6 @@ namespace {
 
 using namespace std::string_literals;
 
-using test::FileExists;
-using test::ReadBytes;
-using test::WriteBytes;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 std::string Book(int n) { return "books\\单词本" + std::to_string(n) + ".txt"; }
@@ -114,7 +111,7 @@ TEST(Catalogue, EveryBookHasItsOwnCommandAndFile) {
 class BooksTest : public ::testing::Test {
  protected:
   void Load(const std::string& bytes) {
-    WriteBytes(dir.File("book.txt"), bytes);
+    test::WriteBytes(dir.File("book.txt"), bytes);
     table.LoadFile(dir.File("book.txt"));
   }
   Entries Loaded() const {
@@ -137,21 +134,21 @@ TEST_F(BooksTest, HistoryRecordsGoOnDiskAtTheEndTheFileHasNow) {
   {
     HistoryStream first;
     first.Open(path);
-    EXPECT_EQ(ReadBytes(path), "");                 // created, without a title line
+    EXPECT_EQ(test::ReadBytes(path), "");                 // created, without a title line
     ClearHistoryBook(path, kMissedWordsBookTitle);  // through another handle
     AppendHistoryRecord(first, "cat", "猫");
-    EXPECT_EQ(ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n");  // on disk before Close
+    EXPECT_EQ(test::ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n");  // on disk before Close
     AppendHistoryRecord(first, "give up", "");
   }
   HistoryStream second;
   second.Open(path);  // opening never truncates
   AppendHistoryRecord(second, "dog", "狗");
-  EXPECT_EQ(ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n@give up\r\n\r\n@dog\r\n狗\r\n");
+  EXPECT_EQ(test::ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n@give up\r\n\r\n@dog\r\n狗\r\n");
   table.LoadFile(path);  // a reader while the stream is open sees every record
   EXPECT_EQ(table.GetCount(), 3);
   ClearHistoryBook(path, kRecitedWordsBookTitle);  // shortens the file under the stream
   AppendHistoryRecord(second, "c", "C");
-  EXPECT_EQ(ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
+  EXPECT_EQ(test::ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
 }
 
 TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
@@ -197,7 +194,7 @@ TEST_F(BooksTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
 TEST_F(BooksTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
   table.LoadFile(dir.File("missing.txt"));
   EXPECT_EQ(table.GetCount(), 0);
-  EXPECT_EQ(ReadBytes(dir.File("missing.txt")), "");
+  EXPECT_EQ(test::ReadBytes(dir.File("missing.txt")), "");
 
   Load("Old\r\n@a\r\nA\r\n@b\r\nB\r\n");
   table.LoadFile(dir.File("no-such-folder\\book.txt"));
@@ -207,19 +204,19 @@ TEST_F(BooksTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
 }
 
 TEST_F(BooksTest, SearchLowerCaseInBookOrderThenCapitalsStartingWithTheTableAsItStands) {
-  WriteBytes(Book(3), "三\r\n@GRE\r\n3\r\n");
-  WriteBytes(Book(7), "七\r\n@abandon\r\n放弃\r\n");
-  WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n");
+  test::WriteBytes(Book(3), "三\r\n@GRE\r\n3\r\n");
+  test::WriteBytes(Book(7), "七\r\n@abandon\r\n放弃\r\n");
+  test::WriteBytes(Book(35), "三十五\r\n@GRE\r\n35\r\n");
   EXPECT_EQ(LookupResultText(SearchAllBooks(table, "Abandon").value()), "abandon    放弃");
   EXPECT_EQ(table.title, "七");
-  EXPECT_TRUE(FileExists("books\\用户自定义字典.txt") && FileExists(Book(6)));
-  EXPECT_FALSE(FileExists(Book(8)));
+  EXPECT_TRUE(test::FileExists("books\\用户自定义字典.txt") && test::FileExists(Book(6)));
+  EXPECT_FALSE(test::FileExists(Book(8)));
   EXPECT_EQ(SearchAllBooks(table, "gre").value().meaning, "35");  // not the 3 of book 3
   EXPECT_EQ(table.title, "三十五");
 }
 
 TEST_F(BooksTest, SearchMissLeavesTheLastBookCreatesTheMissingOnesAndGoesOnPastUnopenable) {
-  WriteBytes(Book(35), "三十五\r\n@abandon \r\nx\r\n");  // the trailing blank belongs to the word
+  test::WriteBytes(Book(35), "三十五\r\n@abandon \r\nx\r\n");  // the blank belongs to the word
   // A book that cannot be opened: on Windows held open without sharing,
   // elsewhere a folder in its place.
 #ifdef _WIN32
@@ -233,13 +230,13 @@ TEST_F(BooksTest, SearchMissLeavesTheLastBookCreatesTheMissingOnesAndGoesOnPastU
   _close(locked);
 #endif
   EXPECT_EQ(table.title, "三十五");
-  for (const std::string& book : SearchBooks()) EXPECT_TRUE(FileExists(book)) << book;
+  for (const std::string& book : SearchBooks()) EXPECT_TRUE(test::FileExists(book)) << book;
   EXPECT_EQ(notices, std::vector<std::string>(2, "不能打开单词本"));  // once per pass
 }
 
 TEST_F(BooksTest, CapturedPluralFindsItsSingularOnlyAfterLowerAndUpperCase) {
-  WriteBytes(Book(3), "三\r\n@book\r\n书\r\n@walke\r\nX\r\n@cat\r\n猫\r\n");
-  WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n");
+  test::WriteBytes(Book(3), "三\r\n@book\r\n书\r\n@walke\r\nX\r\n@cat\r\n猫\r\n");
+  test::WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n");
   EXPECT_EQ(SearchCapturedWord(table, "Books").value().word, "book");
   EXPECT_EQ(SearchCapturedWord(table, "Cats").value().word, "CATS");
   EXPECT_FALSE(SearchCapturedWord(table, "walked"));  // only a final "s" goes

@@ -116,8 +116,6 @@ TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
   }
 }
 
-using test::ReadBytes;
-using test::RecordingView;
 using Events = std::vector<std::string>;
 
 const std::string kMissedTitleOnly = "重点单词记录\r\n";
@@ -165,7 +163,7 @@ class StudyTest : public ::testing::Test {
   }
 
   test::TempFolder folder{true};
-  RecordingView view;
+  test::RecordingView view;
   StudyState state{view};
   VocabularyTest test{state, view};
   Recitation recitation{state, view};
@@ -232,7 +230,7 @@ TEST_F(StudyTest, QuestionDistractorsDifferFromFourEntriesOnAndRepeatBelow) {
 TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
   test::TempFolder folder(true);
   test::WriteBytes(kDistractorBookPath, "GRE词汇\r\n");
-  RecordingView view;
+  test::RecordingView view;
   StudyState state(view);
   EXPECT_FALSE(state.Initialise(1));
   EXPECT_EQ(view.events, Events{"msg:不能初始化单词表\n请检查\"单词本18.txt\"是否为空"});
@@ -272,13 +270,13 @@ TEST_F(StudyTest, WholeTestFromStartToEnd) {
                     "question:" + Options().questionWord, "speak:" + Options().questionWord,
                     "uncheck:" + std::to_string(chosen)}));
   const std::string missed = kMissedTitleOnly + "@" + word + "\r\n" + meaning + "\r\n";
-  EXPECT_EQ(ReadBytes(kMissedWordsBookPath), missed);
+  EXPECT_EQ(test::ReadBytes(kMissedWordsBookPath), missed);
 
   // And every one off: no popup, record, sound, speech or uncheck.
   Options().popupOnWrong = Options().pronounceWords = Options().resetPreviousChoice = 0;
   Options().recordMissedWords = Options().playAnswerSounds = 0;
   EXPECT_EQ(Answer(2).size(), 3u);  // feedback, counts, question
-  EXPECT_EQ(ReadBytes(kMissedWordsBookPath), missed);
+  EXPECT_EQ(test::ReadBytes(kMissedWordsBookPath), missed);
 
   view.events.clear();
   test.EndTest();
@@ -382,7 +380,7 @@ TEST_F(StudyTest, RecitationShowsRecordsAndSpeaksTheWordsInTheirOrder) {
   Options().rangeLast = 3;
   test.StartTest();
   EXPECT_EQ(Ticks(4), (Events{Label(2, 0), Label(3, 1), Label(4, 2), Label(2, 0)}));
-  EXPECT_EQ(ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly);  // recording off
+  EXPECT_EQ(test::ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly);  // recording off
   Options().recordRecitedWords = Options().pronounceWords = 1;
   view.events.clear();
   recitation.ReciteTick();
@@ -392,10 +390,10 @@ TEST_F(StudyTest, RecitationShowsRecordsAndSpeaksTheWordsInTheirOrder) {
   Options().recordRecitedWords = Options().pronounceWords = 0;
   recitation.RecordShownWord();
   const std::string record = "@" + word + "\r\n" + book.meanings[word] + "\r\n";
-  EXPECT_EQ(ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly + record + record);
+  EXPECT_EQ(test::ReadBytes(kRecitedWordsBookPath), kRecitedTitleOnly + record + record);
   // The tick replaced the question of the running test (which asked d03).
   Answer(1);
-  EXPECT_EQ(ReadBytes(kMissedWordsBookPath), kMissedTitleOnly + record);
+  EXPECT_EQ(test::ReadBytes(kMissedWordsBookPath), kMissedTitleOnly + record);
 
   // Random order: the range's both ends, and the number does not move.
   Options().sequentialRecite = 0;
