@@ -181,7 +181,7 @@ TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
   EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(BooksTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
+TEST_F(BooksTest, LoadingKeepsTheFirst7000EntriesAndTheTableWhenABookCannotBeOpened) {
   test::WriteBook(dir.File("big.txt"), 7005, "w");  // larger than one read of the file
   table.LoadFile(dir.File("big.txt"));
   ASSERT_EQ(table.GetCount(), 7000);
@@ -189,9 +189,8 @@ TEST_F(BooksTest, KeepsTheFirst7000EntriesAndGivesEntryZeroOutsideThem) {
   test::WriteBook(dir.File("small.txt"), 10, "new");
   table.LoadFile(dir.File("small.txt"));
   for (int index : {10, 50, -1, 100000}) EXPECT_EQ(table.GetEntry(index).word, "new00") << index;
-}
 
-TEST_F(BooksTest, MissingFileIsCreatedEmptyAndUnopenableOneKeepsTheBook) {
+  // A missing book is created empty; one that cannot be opened keeps the table.
   table.LoadFile(dir.File("missing.txt"));
   EXPECT_EQ(table.GetCount(), 0);
   EXPECT_EQ(test::ReadBytes(dir.File("missing.txt")), "");

@@ -188,7 +188,7 @@ TEST_F(StudyTest, QuestionDrawsAskedEntryThenDistractorsThenSlot) {
   EXPECT_EQ(state.random.Next(), 23281);  // nothing else was drawn
 }
 
-TEST_F(StudyTest, QuestionRandomRangeIncludesBothEndsAndIndexNAsksEntryZero) {
+TEST_F(StudyTest, QuestionAskedEntryFollowsTheRangeAndTheOrder) {
   Fill(state.currentBook, 5, "c");
   Options().rangeFirst = 3;
   Options().rangeLast = 5;  // one past the last entry
@@ -199,9 +199,8 @@ TEST_F(StudyTest, QuestionRandomRangeIncludesBothEndsAndIndexNAsksEntryZero) {
 
   Options().rangeLast = 0;  // no range: the whole book, the first position ignored
   EXPECT_EQ(Asked(200).size(), 5u);
-}
 
-TEST_F(StudyTest, QuestionBookOrderWrapsBeforeTheEndOfTheRange) {
+  // Book order wraps before the end of the range.
   Fill(state.currentBook, 30, "c");
   Options().sequentialTest = 1;
   Options().rangeFirst = 10;
