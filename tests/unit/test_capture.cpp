@@ -92,7 +92,7 @@ TEST(FitRectToText, KeepsTheEdgeTheAlignmentNames) {
     EXPECT_EQ(FitRectToText(box, cx, cy, style), fitted) << style << " " << cx;
 }
 
-TEST(FallbackCommandLine, CutsAtThePlaceholderAndAppendsTheTargetIfItFits) {
+TEST(LinkOpening, FallbackCutsAtThePlaceholderAndAppendsTheTargetIfItFits) {
   const std::pair<const char*, const char*> cases[] = {
       {"\"C:\\b\\iexplore.exe\" -nohome \"%1\" -x", "\"C:\\b\\iexplore.exe\" -nohome  t.htm"},
       {"browser.exe \"%1", "browser.exe \" t.htm"},
@@ -102,9 +102,7 @@ TEST(FallbackCommandLine, CutsAtThePlaceholderAndAppendsTheTargetIfItFits) {
   const std::string program(500, 'p');
   EXPECT_EQ(FallbackCommandLine(program, std::string(18, 't'))->size(), kCommandBufferSize - 1);
   EXPECT_FALSE(FallbackCommandLine(program, std::string(19, 't')).has_value());
-}
-
-TEST(OpenErrorMessage, CallsACodeWithoutTextUnknown) {
+  // When that fails too, a code without a text of its own is called unknown.
   EXPECT_EQ(OpenErrorMessage(4), "Unable to open hyperlink:\n\nUnknown Error (4) occurred.");
 }
 

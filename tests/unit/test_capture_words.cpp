@@ -33,14 +33,12 @@ TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLine) {
     EXPECT_EQ(CaptureTextAt(text, index), expected) << "index " << index << " of " << text.size();
 }
 
-TEST(CaptureWords, LongLinesAreCutWithoutSplittingASurrogatePair) {
+TEST(CaptureWords, LongTextIsCutWithoutSplittingACharacter) {
   const std::u16string line = u"start " + std::u16string(300, u'x');
   EXPECT_EQ(CaptureTextAt(line, 0, 100), line.substr(0, 100));
   std::u16string paired = u"go " + std::u16string(96, u'y') + u"\U0001F600 tail";
   EXPECT_EQ(CaptureTextAt(paired, 0, 100), paired.substr(0, 99));
-}
-
-TEST(CaptureWords, GbkTextIsCutAtACharacterBoundary) {
+  // Converted to GBK, the text is cut at a character boundary to fit.
   const std::string gbk = "ab\xD6\xD0\xCE\xC4";  // "ab" and two Chinese characters
   const Spans cases = {{0, 0}, {1, 0}, {3, 2}, {4, 2}, {5, 4}, {100, 6}};
   for (const auto& [capacity, expected] : cases)

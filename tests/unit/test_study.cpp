@@ -68,7 +68,7 @@ TEST(ReadSettingsControls, ChecksInTheExchangeOrderWithTheirMessages) {
   }
 }
 
-TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
+TEST(SettingsExchange, EveryFieldIsReadFromItsControlAndStoredInItsOption) {
   FakeControls controls;
   controls.texts[F::kBookPath] = std::string(255, 'p');
   controls.texts[F::kReciteIntervalSeconds] = " 7 ";
@@ -82,9 +82,8 @@ TEST(ReadSettingsControls, ReadsEveryFieldWhenAllPass) {
   EXPECT_EQ(f.recordMissedWords + f.resetPreviousChoice + f.sequentialTest + f.recordRecitedWords +
                 f.pronounceWords + f.screenCapture,
             0);
-}
 
-TEST(StoreFields, EveryOptionMakesTheRoundTripWithTheRangeInOrder) {
+  // Every option makes the round trip through the fields, the range in order.
   using O = StudyOptions;
   int O::*const options[] = {&O::rangeLast, &O::rangeFirst, &O::recordMissedWords,
                              &O::popupOnWrong, &O::resetPreviousChoice, &O::sequentialTest,
@@ -186,6 +185,18 @@ TEST_F(StudyTest, QuestionDrawsAskedEntryThenDistractorsThenSlot) {
     EXPECT_EQ(Options().correctSlot, slot);
   }
   EXPECT_EQ(state.random.Next(), 23281);  // nothing else was drawn
+
+  // The distractors differ from each other from four entries on.
+  for (int m : {1, 4}) {
+    Fill(state.distractorBook, m, "d");
+    for (int i = 0; i < 200; ++i) {
+      const Question q = Next();
+      std::set<std::string> others;
+      for (int s = 0; s < 4; ++s)
+        if (s != q.correctSlot) others.insert(q.choices[s].word);
+      EXPECT_EQ(others.size(), m == 1 ? 1u : 3u) << "m=" << m;
+    }
+  }
 }
 
 TEST_F(StudyTest, QuestionAskedEntryFollowsTheRangeAndTheOrder) {
@@ -213,18 +224,6 @@ TEST_F(StudyTest, QuestionAskedEntryFollowsTheRangeAndTheOrder) {
   EXPECT_EQ(Asked(4), (std::map<std::string, int>{{"c10", 4}}));
 }
 
-TEST_F(StudyTest, QuestionDistractorsDifferFromFourEntriesOnAndRepeatBelow) {
-  for (int m : {1, 4}) {
-    Fill(state.distractorBook, m, "d");
-    for (int i = 0; i < 200; ++i) {
-      const Question q = Next();
-      std::set<std::string> others;
-      for (int s = 0; s < 4; ++s)
-        if (s != q.correctSlot) others.insert(q.choices[s].word);
-      EXPECT_EQ(others.size(), m == 1 ? 1u : 3u) << "m=" << m;
-    }
-  }
-}
 
 TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
   test::TempFolder folder(true);
