@@ -39,11 +39,9 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 std::string Book(int n) { return "books\\单词本" + std::to_string(n) + ".txt"; }
 
 // Sources are UTF-8: the program's literals must be compiled to GBK bytes.
-TEST(GbkLiterals, ChineseTextIsGbkBytes) {
+TEST(Gbk, LiteralsAreGbkBytesAndCharactersFollowTheLeadAndTrailRanges) {
   EXPECT_EQ(std::string("单词本"), "\xB5\xA5\xB4\xCA\xB1\xBE");
-}
-
-TEST(GbkCharLength, FollowsTheLeadAndTrailRanges) {
+  // A character's length follows the lead and trail byte ranges.
   const std::pair<std::string, std::size_t> cases[] = {
       {"A", 1},        {"\x81\x40", 2}, {"\xFE\xFE", 2}, {"\x81\x7E", 2},
       {"\x81\x80", 2}, {"\x81\x7F", 0}, {"\x81\xFF", 0}, {"\x81\x3F", 0},

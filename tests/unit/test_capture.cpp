@@ -21,14 +21,12 @@ TEST(CaptureRules, WordEndsAtTheFirstCutCharacter) {
   for (const auto& [text, word] : cases) EXPECT_EQ(CutCapturedWord(text), word) << text;
 }
 
-TEST(CaptureRules, TextWindowClassesMatchWholeNamesIgnoringAsciiCase) {
+TEST(CaptureRules, TextWindowsAreFoundByClassAndReadAlongAStrip) {
   for (const char* name : {"Edit", "EDIT", "edit", "RichEdit20W", "EXCEL<", "_WwG", "ttyGrab"})
     EXPECT_TRUE(IsTextWindowClass(name)) << name;
   for (const char* name : {"Edit1", "Edi", "#32770", "tt", ""})
     EXPECT_FALSE(IsTextWindowClass(name)) << name;
-}
-
-TEST(CaptureRules, StripSpansATextWindowFromAtMost200PixelsLeftOfThePointer) {
+  // Over one the strip spans it, from at most 200 pixels left of the pointer.
   const ScreenRect window{100, 50, 1100, 80};
   const std::tuple<int, const ScreenRect*, int, int> cases[] = {
       {700, &window, 500, 992}, {296, &window, 96, 992}, {297, &window, 97, 992},

@@ -46,14 +46,11 @@ TEST(CaptureWords, LongTextIsCutWithoutSplittingACharacter) {
   EXPECT_EQ(GbkFittingLength("a\x81", 10), 2u);  // a lone lead byte at the end counts as one
 }
 
-TEST(CaptureWords, MnemonicMarksAreNotDrawn) {
-  EXPECT_EQ(WithoutMnemonics(u"&Open && a&&&b end&"), u"Open & a&b end");
-}
-
 // Every unit is 10 pixels wide.
 int FixedWidth(std::size_t begin, std::size_t end) { return static_cast<int>(end - begin) * 10; }
 
-TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
+TEST(CaptureWords, ControlTextIsLaidOutAsItIsDrawn) {
+  EXPECT_EQ(WithoutMnemonics(u"&Open && a&&&b end&"), u"Open & a&b end");
   const std::tuple<std::u16string, int, Spans> cases[] = {
       {u"one two three", 70, {{0, 7}, {8, 13}}},
       {u"one two three", 60, {{0, 3}, {4, 7}, {8, 13}}},
@@ -68,13 +65,11 @@ TEST(CaptureWords, WrapsLinesAsWordWrappedTextIsDrawn) {
       got.emplace_back(line.begin, line.end);
     EXPECT_EQ(got, lines) << "width " << width;
   }
-}
-
-TEST(CaptureWords, FindsTheCharacterUnderAnOffset) {
+  // The character under an offset from the line's left edge.
   const TextLine line{4, 9};
-  const std::vector<std::pair<int, std::size_t>> cases = {
-      {-1, 9}, {0, 4}, {9, 4}, {10, 5}, {49, 8}, {50, 9}};
-  for (const auto& [x, expected] : cases)
+  const std::pair<int, std::size_t> offsets[] = {{-1, 9}, {0, 4},  {9, 4},
+                                                 {10, 5}, {49, 8}, {50, 9}};
+  for (const auto& [x, expected] : offsets)
     EXPECT_EQ(CharacterAtOffset(line, x, FixedWidth), expected) << "x " << x;
 }
 
