@@ -225,14 +225,12 @@ TEST_F(StudyTest, QuestionAskedEntryFollowsTheRangeAndTheOrder) {
 }
 
 
-TEST(StudyStateStartUp, EmptyDistractorBookRefusesToStart) {
-  test::TempFolder folder(true);
+TEST_F(StudyTest, StartUpRefusesAnEmptyDistractorBook) {
   test::WriteBytes(kDistractorBookPath, "GRE词汇\r\n");
-  test::RecordingView view;
-  StudyState state(view);
-  EXPECT_FALSE(state.Initialise(1));
+  StudyState fresh(view);
+  EXPECT_FALSE(fresh.Initialise(1));
   EXPECT_EQ(view.events, Events{"msg:不能初始化单词表\n请检查\"单词本18.txt\"是否为空"});
-  EXPECT_FALSE(test::FileExists(kMissedWordsBookPath));  // history books not opened
+  EXPECT_TRUE(fresh.missedWordsStream.Failed());  // the history books are not opened
 }
 
 TEST_F(StudyTest, WholeTestFromStartToEnd) {
