@@ -356,8 +356,8 @@ TEST_F(StudyTest, RecitationStartsShowsRecordsSpeaksAndStops) {
   Options().rangeLast = 3;
   test.StartTest();  // asks d03; the ticks replace its question
   Options().recordRecitedWords = 1;
-  recitation.SetReciteInterval(9);  // not reciting: no timer, but the start uses it
   view.events.clear();
+  recitation.SetReciteInterval(9);  // not reciting: no timer, but the start uses it
   recitation.ToggleRecitation();
   EXPECT_EQ(view.events,
             (Events{"timer:9", "caption:结束", "buttons:off", "topmost",
