@@ -14,13 +14,6 @@
 namespace vodari {
 namespace {
 
-TEST(CaptureRules, WordEndsAtTheFirstCutCharacter) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Hello, world", "Hello"}, {"end.", "end"},     {"a;b", "a"},       {"well-known", "well"},
-      {"note: x", "note"},       {"two words", "two"}, {"whole", "whole"}};
-  for (const auto& [text, word] : cases) EXPECT_EQ(CutCapturedWord(text), word) << text;
-}
-
 TEST(CaptureRules, TextWindowsAreFoundByClassAndReadAlongAStrip) {
   for (const char* name : {"Edit", "EDIT", "edit", "RichEdit20W", "EXCEL<", "_WwG", "ttyGrab"})
     EXPECT_TRUE(IsTextWindowClass(name)) << name;
@@ -39,7 +32,7 @@ TEST(CaptureRules, TextWindowsAreFoundByClassAndReadAlongAStrip) {
   }
 }
 
-TEST(CaptureRules, TextIsTakenOnlyWhenItFitsWithItsTerminator) {
+TEST(CaptureRules, TextIsTakenOnlyWhenItFitsAndCutToItsWord) {
   CaptureText text;
   char taken[256];
   std::memset(text.Buffer(), 'a', 256);
@@ -58,6 +51,12 @@ TEST(CaptureRules, TextIsTakenOnlyWhenItFitsWithItsTerminator) {
   text.Seal();
   ASSERT_TRUE(text.CopyTo(whole, sizeof whole));
   EXPECT_EQ(std::string(whole), std::string(CaptureText::kSize - 1, 'b'));
+
+  // The word is the text up to the first cut character.
+  const std::pair<const char*, const char*> cuts[] = {
+      {"Hello, world", "Hello"}, {"end.", "end"},     {"a;b", "a"},       {"well-known", "well"},
+      {"note: x", "note"},       {"two words", "two"}, {"whole", "whole"}};
+  for (const auto& [captured, word] : cuts) EXPECT_EQ(CutCapturedWord(captured), word) << captured;
 }
 
 TEST(IdleCounter, CaptureIsDueOnTheNinthTickOnceASecond) {
@@ -75,7 +74,7 @@ TEST(IdleCounter, CaptureIsDueOnTheNinthTickOnceASecond) {
   EXPECT_FALSE(idle.CaptureDue());
 }
 
-TEST(FitRectToText, KeepsTheEdgeTheAlignmentNames) {
+TEST(LinkRules, TheTextKeepsItsEdgeAndTheFallbackCommandFits) {
   const LinkRect box{10, 20, 110, 40};  // 100 x 20
   const std::tuple<unsigned, int, int, LinkRect> cases[] = {
       {0, 30, 12, {10, 20, 40, 32}},                   // left keeps left and top
@@ -88,14 +87,14 @@ TEST(FitRectToText, KeepsTheEdgeTheAlignmentNames) {
   };
   for (const auto& [style, cx, cy, fitted] : cases)
     EXPECT_EQ(FitRectToText(box, cx, cy, style), fitted) << style << " " << cx;
-}
 
-TEST(LinkOpening, FallbackCutsAtThePlaceholderAndAppendsTheTargetIfItFits) {
-  const std::pair<const char*, const char*> cases[] = {
+  // Opening it without the shell: the registered command, cut at its
+  // placeholder, with the target, if it fits; else the error text.
+  const std::pair<const char*, const char*> commands[] = {
       {"\"C:\\b\\iexplore.exe\" -nohome \"%1\" -x", "\"C:\\b\\iexplore.exe\" -nohome  t.htm"},
       {"browser.exe \"%1", "browser.exe \" t.htm"},
       {"browser.exe", "browser.exe t.htm"}};
-  for (const auto& [registered, command] : cases)
+  for (const auto& [registered, command] : commands)
     EXPECT_EQ(FallbackCommandLine(registered, "t.htm"), std::string(command)) << registered;
   const std::string program(500, 'p');
   EXPECT_EQ(FallbackCommandLine(program, std::string(18, 't'))->size(), kCommandBufferSize - 1);
