@@ -12,7 +12,7 @@ namespace {
 
 using Spans = std::vector<std::pair<std::size_t, std::size_t>>;
 
-TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLine) {
+TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLineCutToFit) {
   const std::tuple<std::u16string, std::size_t, std::u16string> cases[] = {
       {u"hello world", 4, u"hello world"},
       {u"hello world", 8, u"world"},
@@ -31,20 +31,19 @@ TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLine) {
   };
   for (const auto& [text, index, expected] : cases)
     EXPECT_EQ(CaptureTextAt(text, index), expected) << "index " << index << " of " << text.size();
-}
-
-TEST(CaptureWords, LongTextIsCutWithoutSplittingACharacter) {
+  // Long text is cut without splitting a character.
   const std::u16string line = u"start " + std::u16string(300, u'x');
   EXPECT_EQ(CaptureTextAt(line, 0, 100), line.substr(0, 100));
   std::u16string paired = u"go " + std::u16string(96, u'y') + u"\U0001F600 tail";
   EXPECT_EQ(CaptureTextAt(paired, 0, 100), paired.substr(0, 99));
   // Converted to GBK, the text is cut at a character boundary to fit.
   const std::string gbk = "ab\xD6\xD0\xCE\xC4";  // "ab" and two Chinese characters
-  const Spans cases = {{0, 0}, {1, 0}, {3, 2}, {4, 2}, {5, 4}, {100, 6}};
-  for (const auto& [capacity, expected] : cases)
+  const Spans fits = {{0, 0}, {1, 0}, {3, 2}, {4, 2}, {5, 4}, {100, 6}};
+  for (const auto& [capacity, expected] : fits)
     EXPECT_EQ(GbkFittingLength(gbk, capacity), expected) << "capacity " << capacity;
   EXPECT_EQ(GbkFittingLength("a\x81", 10), 2u);  // a lone lead byte at the end counts as one
 }
+
 
 // Every unit is 10 pixels wide.
 int FixedWidth(std::size_t begin, std::size_t end) { return static_cast<int>(end - begin) * 10; }

@@ -68,7 +68,7 @@ TEST(SettingsExchange, ReadsNumbersAndChecksTheFieldsInItsOrderWithItsMessages) 
   }
 }
 
-TEST(SettingsExchange, EveryFieldIsReadFromItsControlAndStoredInItsOption) {
+TEST(SettingsExchange, FieldsReachTheirOptionsWithTheRangeInOrderAndInsideTheBook) {
   FakeControls controls;
   controls.texts[F::kBookPath] = std::string(255, 'p');
   controls.texts[F::kReciteIntervalSeconds] = " 7 ";
@@ -98,10 +98,9 @@ TEST(SettingsExchange, EveryFieldIsReadFromItsControlAndStoredInItsOption) {
   EXPECT_EQ(target.bookPath, source.bookPath);
   EXPECT_EQ(std::pair(target.rangeFirst, target.rangeLast), std::pair(10, 11));
   for (int i = 2; i < 12; ++i) EXPECT_EQ(target.*options[i], 10 + i) << i;
-}
 
-TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
-  // first, last, the book's count; then the range kept.
+  // Once a book is loaded, the range is kept inside it: first, last and the
+  // book's count, then the range kept.
   const std::tuple<int, int, int, int, int> cases[] = {
       {100, 300, 50, 0, 50}, {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
       {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
@@ -114,6 +113,7 @@ TEST(RangeUpkeep, RangeIsClampedToTheLoadedBook) {
         << first << ".." << last << " in " << count;
   }
 }
+
 
 using Events = std::vector<std::string>;
 
