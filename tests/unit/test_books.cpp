@@ -142,8 +142,6 @@ TEST_F(BooksTest, HistoryRecordsGoOnDiskAtTheEndTheFileHasNow) {
   second.Open(path);  // opening never truncates
   AppendHistoryRecord(second, "dog", "狗");
   EXPECT_EQ(test::ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n@give up\r\n\r\n@dog\r\n狗\r\n");
-  table.LoadFile(path);  // a reader while the stream is open sees every record
-  EXPECT_EQ(table.GetCount(), 3);
   ClearHistoryBook(path, kRecitedWordsBookTitle);  // shortens the file under the stream
   AppendHistoryRecord(second, "c", "C");
   EXPECT_EQ(test::ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
