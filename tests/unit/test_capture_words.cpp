@@ -44,7 +44,6 @@ TEST(CaptureWords, TextFromTheWordUnderThePointerToTheEndOfItsLineCutToFit) {
   EXPECT_EQ(GbkFittingLength("a\x81", 10), 2u);  // a lone lead byte at the end counts as one
 }
 
-
 // Every unit is 10 pixels wide.
 int FixedWidth(std::size_t begin, std::size_t end) { return static_cast<int>(end - begin) * 10; }
 

@@ -114,7 +114,6 @@ TEST(SettingsExchange, FieldsReachTheirOptionsWithTheRangeInOrderAndInsideTheBoo
   }
 }
 
-
 using Events = std::vector<std::string>;
 
 const std::string kMissedTitleOnly = "重点单词记录\r\n";
@@ -222,7 +221,6 @@ TEST_F(StudyTest, QuestionAskedEntryFollowsTheRangeAndTheOrder) {
   Options().rangeLast = 0;  // without a range it stays on the first position
   EXPECT_EQ(Asked(4), (std::map<std::string, int>{{"c10", 4}}));
 }
-
 
 TEST_F(StudyTest, StartUpRefusesAnEmptyDistractorBook) {
   test::WriteBytes(kDistractorBookPath, "GRE词汇\r\n");
