@@ -132,7 +132,7 @@ TEST_F(BooksTest, HistoryRecordsGoOnDiskAtTheEndTheFileHasNow) {
   {
     HistoryStream first;
     first.Open(path);
-    EXPECT_EQ(test::ReadBytes(path), "");                 // created, without a title line
+    EXPECT_EQ(test::ReadBytes(path), "");           // created, without a title line
     ClearHistoryBook(path, kMissedWordsBookTitle);  // through another handle
     AppendHistoryRecord(first, "cat", "猫");
     EXPECT_EQ(test::ReadBytes(path), "重点单词记录\r\n@cat\r\n猫\r\n");  // on disk before Close

@@ -232,8 +232,8 @@ TEST_F(StudyTest, StartUpRefusesAnEmptyDistractorBook) {
 
 TEST_F(StudyTest, WholeTestFromStartToEnd) {
   EXPECT_EQ(Options().rangeLast, 40);  // start-up: the range is the distractor book
-  test.ShowRunSummary();  // no answer yet: no summary
-  test.ChooseAnswer(0);   // no test yet: ignored
+  test.ShowRunSummary();               // no answer yet: no summary
+  test.ChooseAnswer(0);                // no test yet: ignored
   test.EndTest();
   EXPECT_EQ(view.events, Events{"msg:你还没有开始呢, 首先要按下开始按扭"});
   view.events.clear();
