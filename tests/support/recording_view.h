@@ -1,8 +1,8 @@
 // Views of the study engine that write down everything asked of them, in
-// order, as short lines such as "msg:..." or "sound:sound\right.wav".
+// order, as short lines such as "msg:..." or "sound:sound\right.wav";
+// "buttons:" are the settings buttons.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -28,17 +28,13 @@ class RecordingView : public TestView, public Notices, public ReciteView {
   }
   void ShowBookTitle(const std::string& title) override { Log("title:" + title); }
   void UncheckAnswer(int slot) override { Log("uncheck:" + std::to_string(slot)); }
-  void OpenStrip(bool recordButtonOff) override {
-    Log(std::string("strip:open") + (recordButtonOff ? ",record-off" : ""));
-  }
+  void OpenStrip(bool off) override { Log(off ? "strip:open,record-off" : "strip:open"); }
   void CloseStrip() override { Log("strip:close"); }
   void ShowStripText(const std::string& text) override { Log("strip:" + text); }
   void StartReciteTimer(int seconds) override { Log("timer:" + std::to_string(seconds)); }
   void StopReciteTimer() override { Log("timer:off"); }
   void ShowReciting(bool reciting) override { Log(reciting ? "caption:结束" : "caption:开始"); }
-  void EnableSettingsButtons(bool enable) override {
-    Log(std::string("settings-buttons:") + (enable ? "on" : "off"));
-  }
+  void EnableSettingsButtons(bool on) override { Log(on ? "buttons:on" : "buttons:off"); }
   void KeepMainWindowOnTop(bool onTop) override { Log(onTop ? "topmost" : "not-topmost"); }
   void MinimiseToTray() override { Log("to-tray"); }
   void RestoreMainWindow() override { Log("main-window:shown"); }
@@ -50,14 +46,6 @@ class RecordingView : public TestView, public Notices, public ReciteView {
       if (e.rfind(prefix, 0) == 0) out.push_back(e);
     return out;
   }
-  int Count(const std::string& prefix) const { return static_cast<int>(Starting(prefix).size()); }
-  // Position of the first event that starts with `prefix` (events.size() if none).
-  std::size_t IndexOf(const std::string& prefix) const {
-    for (std::size_t i = 0; i < events.size(); ++i)
-      if (events[i].rfind(prefix, 0) == 0) return i;
-    return events.size();
-  }
-  void Clear() { events.clear(); }
 
   std::vector<std::string> events;
   std::array<std::string, 4> shownMeanings;

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,9 +14,9 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder(bool makeCurrent) {
   static std::atomic<int> serial{0};
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path dir = fs::temp_directory_path() /
-                 ("vodari-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  const fs::path dir = fs::temp_directory_path() /
+                       ("vodari-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
   fs::create_directories(dir / "books");
   path_ = dir.string();
   if (makeCurrent) {
@@ -34,27 +33,17 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::File(const std::string& name) const { return path_ + "\\" + name; }
 
-FixtureBook MakeBook(int entries, const std::string& prefix, const std::string& title) {
-  FixtureBook book{title.empty() ? prefix + " book" : title, {}, {}};
-  for (int i = 0; i < entries; ++i) {
-    char word[64];
-    std::snprintf(word, sizeof word, "%s%02d", prefix.c_str(), i);
-    book.words.push_back(word);
-    book.meanings[word] = std::string(word) + " 的意思";
-  }
-  return book;
-}
-
-std::string FixtureBook::Text() const {
-  std::string text = title + "\r\n";
-  for (const std::string& word : words) text += "@" + word + "\r\n" + meanings.at(word) + "\r\n";
-  return text;
-}
-
 FixtureBook WriteBook(const std::string& path, int entries, const std::string& prefix,
                       const std::string& title) {
-  FixtureBook book = MakeBook(entries, prefix, title);
-  WriteBytes(path, book.Text());
+  FixtureBook book{title.empty() ? prefix + " book" : title, {}, {}};
+  std::string text = book.title + "\r\n";
+  for (int i = 0; i < entries; ++i) {
+    const std::string word = prefix + (i < 10 ? "0" : "") + std::to_string(i);
+    book.words.push_back(word);
+    book.meanings[word] = word + " 的意思";
+    text += "@" + word + "\r\n" + book.meanings[word] + "\r\n";
+  }
+  WriteBytes(path, text);
   return book;
 }
 
@@ -70,9 +59,6 @@ std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool FileExists(const std::string& path) {
-  std::ifstream in(NativePath(path).c_str(), std::ios::binary);
-  return static_cast<bool>(in);
-}
+bool FileExists(const std::string& path) { return std::ifstream(NativePath(path).c_str()).good(); }
 
 }  // namespace vodari::test

@@ -34,13 +34,11 @@ struct FixtureBook {
   std::string title;
   std::vector<std::string> words;
   std::map<std::string, std::string> meanings;
-  // The book's bytes: the title line, then the entries, CR LF.
-  std::string Text() const;
 };
-FixtureBook MakeBook(int entries, const std::string& prefix, const std::string& title = "");
 
 void WriteBytes(const std::string& path, const std::string& bytes);
-// Writes the book at the program-style `path` ("books\\x.txt").
+// Writes the book at the program-style `path` ("books\\x.txt"): the title
+// line ("<prefix> book" when none is given), then the entries, CR LF.
 FixtureBook WriteBook(const std::string& path, int entries, const std::string& prefix,
                       const std::string& title = "");
 std::string ReadBytes(const std::string& path);
