@@ -47,6 +47,21 @@ class ProgramTest : public ::testing::Test {
     EXPECT_EQ(program->AcknowledgeMessageBox(), "NHD_InitGetWords error.");
     ASSERT_NE(program->MainWindow(), nullptr);
   }
+  void SetScreenCapture(bool on) {
+    program->PostCommand(IDC_SETTINGS);
+    HWND panel = program->WaitForWindow("Vodari设置面板");
+    ASSERT_NE(panel, nullptr);
+    // Not by clicks: the popup may take the activation from the panel.
+    ::SendMessageA(::GetDlgItem(panel, IDC_SCREEN_CAPTURE), BM_SETCHECK, on, 0);
+    PressOk(panel);
+    ASSERT_TRUE(Until([&] { return !::IsWindow(panel); }));
+  }
+  // Presses OK as a click does; a posted BM_CLICK can miss a window that is
+  // not the active one.
+  static void PressOk(HWND dialog) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+  }
   template <typename Condition>
   static bool Until(Condition done, DWORD timeoutMs = 10000) {
     return VodariProcess::WaitUntil(done, timeoutMs);

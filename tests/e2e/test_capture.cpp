@@ -37,21 +37,6 @@ class CaptureTest : public ProgramTest {
     EXPECT_TRUE(Until(
         [&] { return Starts() > starts && Calls().back().rfind("BL_SetFlag32 1000 ", 0) != 0; }));
   }
-  void SetScreenCapture(bool on) {
-    program->PostCommand(IDC_SETTINGS);
-    HWND panel = program->WaitForWindow("Vodari设置面板");
-    ASSERT_NE(panel, nullptr);
-    // Not by clicks: the popup may take the activation from the panel.
-    ::SendMessageA(::GetDlgItem(panel, IDC_SCREEN_CAPTURE), BM_SETCHECK, on, 0);
-    PressOk(panel);
-    ASSERT_TRUE(Until([&] { return !::IsWindow(panel); }));
-  }
-  // Presses OK as a click does; a posted BM_CLICK can miss a window that is
-  // not the active one.
-  static void PressOk(HWND dialog) {
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
-  }
 };
 
 TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithItsEntry) {
