@@ -1,9 +1,11 @@
 #include "lookup/book_search.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "books/book_reader.h"
 #include "books/gbk.h"
+#include "lookup/base_forms.h"
 
 namespace vodari {
 namespace {
@@ -56,30 +58,71 @@ std::vector<std::string> SearchBooks() {
   return books;
 }
 
-std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms) {
-  for (const std::string& form : forms) {
-    if (auto found = FindWord(table, form)) return found;
-    // Every book is read, but only one that may hold the word is taken into
-    // the table; the others would only be overwritten by the next book. A
-    // book that cannot be opened leaves the table as it was, which was
-    // already searched for this form.
-    bool readButNotTaken = false;
-    for (const std::string& book : SearchBooks()) {
-      const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
-      if (!bytes) continue;
-      readButNotTaken = !BookMayHoldWord(*bytes, form);
-      if (readButNotTaken) continue;
-      table.TakeReadBook();
-      if (auto found = FindWord(table, form)) return found;
-    }
-    // As with loading every book: the table ends holding the last one read.
-    if (readButNotTaken) table.TakeReadBook();
+std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::string>& candidates) {
+  if (candidates.empty()) return std::nullopt;
+  for (const std::string& candidate : candidates)
+    if (auto found = FindWord(table, candidate)) return found;
+  // Every book is read, but only one that may hold a candidate is taken
+  // into the table; the others would only be overwritten by the next book.
+  // A book that cannot be opened leaves the table as it was, which was
+  // already searched.
+  bool readButNotTaken = false;
+  for (const std::string& book : SearchBooks()) {
+    const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
+    if (!bytes) continue;
+    readButNotTaken = std::none_of(candidates.begin(), candidates.end(),
+                                   [&](const std::string& c) { return BookMayHoldWord(*bytes, c); });
+    if (readButNotTaken) continue;
+    table.TakeReadBook();
+    for (const std::string& candidate : candidates)
+      if (auto found = FindWord(table, candidate)) return found;
   }
+  // As with loading every book: the table ends holding the last one read.
+  if (readButNotTaken) table.TakeReadBook();
   return std::nullopt;
 }
 
+std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms) {
+  for (const std::string& form : forms)
+    if (auto found = SearchPass(table, {form})) return found;
+  return std::nullopt;
+}
+
+namespace {
+
+std::string WithCapitalFirst(const std::string& lower) {
+  std::string word = lower;
+  if (!word.empty() && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 'a' + 'A');
+  return word;
+}
+
+}  // namespace
+
+std::vector<std::string> MeantForms(const std::string& word, const std::vector<std::string>& tried) {
+  const std::string lower = GbkToLower(word);
+  const std::vector<std::string> bases = BaseForms(lower);
+  std::vector<std::string> forms = {WithCapitalFirst(lower)};
+  forms.insert(forms.end(), bases.begin(), bases.end());
+  for (const std::string& base : bases) forms.push_back(WithCapitalFirst(base));
+  std::vector<std::string> meant;
+  for (const std::string& form : forms) {
+    const auto seen = [&](const std::vector<std::string>& list) {
+      return std::find(list.begin(), list.end(), form) != list.end();
+    };
+    if (!form.empty() && !seen(tried) && !seen(meant)) meant.push_back(form);
+  }
+  return meant;
+}
+
+std::optional<WordEntry> SearchMeantForms(CWordTable& table, const std::string& word,
+                                          const std::vector<std::string>& tried) {
+  return SearchPass(table, MeantForms(word, tried));
+}
+
 std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input) {
-  return SearchForms(table, {GbkToLower(input), GbkToUpper(input)});
+  const std::vector<std::string> forms = {GbkToLower(input), GbkToUpper(input)};
+  if (auto found = SearchForms(table, forms)) return found;
+  return SearchMeantForms(table, input, forms);
 }
 
 std::optional<WordEntry> IncrementalLookup(const CWordTable& table, const std::string& input) {
