@@ -53,7 +53,7 @@ void PrepareBooks() {
 void RawRead(const std::string& path, std::string& storage) {
   SharedFile file;
   file.OpenForReading(path);
-  benchmark::DoNotOptimize(ReadWholeFile(file, storage).data());
+  benchmark::DoNotOptimize(ReadWholeFile(file, storage, CWordTable::kMaxBookBytes)->data());
 }
 
 void BM_RawReadAndSplitLines(benchmark::State& state) {
@@ -62,7 +62,7 @@ void BM_RawReadAndSplitLines(benchmark::State& state) {
   for (auto _ : state) {
     SharedFile file;
     file.OpenForReading(kBookPath);
-    const std::string_view bytes = ReadWholeFile(file, storage);
+    const std::string_view bytes = *ReadWholeFile(file, storage, CWordTable::kMaxBookBytes);
     lines.clear();
     for (std::size_t start = 0; start < bytes.size();) {
       std::size_t end = bytes.find('\n', start);
