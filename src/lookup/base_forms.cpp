@@ -33,12 +33,12 @@ constexpr const char kIrregular[] =
     "lit:light lost:lose made:make meant:mean met:meet mislaid:mislay misled:mislead "
     "mistook:mistake mistaken:mistake misunderstood:misunderstand overcame:overcome "
     "overheard:overhear overtook:overtake overtaken:overtake paid:pay put:put quit:quit "
-    "read:read rebuilt:rebuild rid:rid rode:ride ridden:ride rang:ring rung:ring "
+    "proven:prove read:read rebuilt:rebuild rid:rid rode:ride ridden:ride rang:ring rung:ring "
     "rose:rise risen:rise ran:run said:say saw:see seen:see sought:seek sold:sell "
     "sent:send set:set sewn:sew shook:shake shaken:shake shed:shed shone:shine "
     "shot:shoot shown:show shrank:shrink shrunk:shrink shut:shut sang:sing sung:sing "
     "sank:sink sunk:sink sat:sit slew:slay slain:slay slept:sleep slid:slide slung:sling "
-    "smelt:smell spoke:speak spoken:speak sped:speed spelt:spell spent:spend spilt:spill "
+    "smelt:smell snuck:sneak spoke:speak spoken:speak sped:speed spelt:spell spent:spend spilt:spill "
     "spun:spin spat:spit split:split spoilt:spoil spread:spread sprang:spring "
     "sprung:spring stood:stand stole:steal stolen:steal stuck:stick stung:sting "
     "stank:stink strode:stride struck:strike strung:string strove:strive "
@@ -64,6 +64,14 @@ constexpr const char kIrregular[] =
 
 bool IsVowel(char c) { return std::strchr("aeiou", c) != nullptr; }
 
+// The syllables of a word, roughly: its runs of vowels.
+int VowelGroups(const std::string& word) {
+  int groups = 0;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if (IsVowel(word[i]) && (i == 0 || !IsVowel(word[i - 1]))) ++groups;
+  return groups;
+}
+
 // A stem whose last consonant a suffix would double ("hop" in "hopped"): one
 // syllable ending in a single vowel and a consonant other than w, x and y. A
 // "hoped" therefore comes from hope rather than hop.
@@ -72,10 +80,7 @@ bool WouldDouble(const std::string& stem) {
   if (n < 2 || IsVowel(stem[n - 1]) || std::strchr("wxy", stem[n - 1]) || !IsVowel(stem[n - 2]))
     return false;
   if (n >= 3 && IsVowel(stem[n - 3])) return false;  // "rain", "cook"
-  int vowelGroups = 0;
-  for (std::size_t i = 0; i < n; ++i)
-    if (IsVowel(stem[i]) && (i == 0 || !IsVowel(stem[i - 1]))) ++vowelGroups;
-  return vowelGroups == 1;
+  return VowelGroups(stem) == 1;
 }
 
 class Candidates {
@@ -152,7 +157,9 @@ void AddRegular(const std::string& w, Candidates& c) {
     c.Add(Without(w, 3) + (ife ? "fe" : "f"));
     c.Add(Without(w, 3) + (ife ? "f" : "fe"));
   }
-  if (EndsWith(w, "men")) c.Add(Without(w, 3) + "man");  // firemen
+  if (EndsWith(w, "men")) c.Add(Without(w, 3) + "man");            // firemen
+  if (EndsWith(w, "children")) c.Add(Without(w, 8) + "child");      // grandchildren
+
   if (EndsWith(w, "ses") && w.size() > 5) c.Add(Without(w, 2) + "is");  // analyses
   if (EndsWith(w, "s") && !EndsWith(w, "ss") && !EndsWith(w, "us") && !EndsWith(w, "is")) {
     c.Add(Without(w, 1));                      // books, makes
@@ -165,6 +172,12 @@ void AddRegular(const std::string& w, Candidates& c) {
   }
   if (EndsWith(w, "ying")) c.Add(Without(w, 4) + "ie");  // lying, dying
   if (EndsWith(w, "ing") && w.size() > 4) c.AddStem(Without(w, 3));  // walking, making, running
+  // panicked, mimicking: a k comes in after the c of a longer word in -ic
+  // (but picked and kicking are pick and kick).
+  if (EndsWith(w, "icked") || EndsWith(w, "icking")) {
+    const std::string stem = w.substr(0, w.rfind('k'));
+    if (VowelGroups(stem) >= 2) c.Add(stem);
+  }
   if (EndsWith(w, "iest")) c.Add(Without(w, 4) + "y");  // happiest
   if (EndsWith(w, "ier")) c.Add(Without(w, 3) + "y");   // happier
   if (EndsWith(w, "est") && w.size() > 4) c.AddStem(Without(w, 3));  // biggest, nicest

@@ -314,13 +314,16 @@ TEST(BaseForms, RegularRulesAndIrregularTable) {
       {"knives", "knife"},  {"wolves", "wolf"},     {"firemen", "fireman"}, {"analyses", "analysis"},
       {"children", "child"}, {"feet", "foot"},      {"went", "go"},       {"was", "be"},
       {"did", "do"},        {"taken", "take"},      {"better", "good"},   {"worst", "bad"},
-      {"mice", "mouse"},    {"john's", "john"},     {"boxes", "boxe"},    {"visited", "visit"}};
+      {"mice", "mouse"},    {"john's", "john"},     {"boxes", "boxe"},    {"visited", "visit"},
+      {"grandchildren", "grandchild"}, {"picked", "pick"}, {"snuck", "sneak"}};
   for (const auto& [word, first] : firsts) {
     const std::vector<std::string> bases = BaseForms(word);
     EXPECT_EQ(bases.empty() ? "(none)" : bases.front(), first) << word;
   }
-  const std::vector<std::string> boxes = BaseForms("boxes");
-  EXPECT_NE(std::find(boxes.begin(), boxes.end(), "box"), boxes.end());
+  for (const auto& [word, base] : {std::pair("boxes", "box"), std::pair("panicked", "panic")}) {
+    const std::vector<std::string> bases = BaseForms(word);
+    EXPECT_NE(std::find(bases.begin(), bases.end(), base), bases.end()) << word;
+  }
   EXPECT_EQ(BaseForms("better"), (std::vector<std::string>{"good", "well", "bet", "bett", "bette"}));
   for (const char* none : {"", "book", "Walked", "走了", "co-op"}) EXPECT_EQ(BaseForms(none), std::vector<std::string>{}) << none;
 }
