@@ -53,7 +53,7 @@ void PrepareBooks() {
 void RawRead(const std::string& path, std::string& storage) {
   SharedFile file;
   file.OpenForReading(path);
-  benchmark::DoNotOptimize(ReadWholeFile(file, storage).data());
+  benchmark::DoNotOptimize(ReadWholeFile(file, storage, CWordTable::kMaxBookBytes)->data());
 }
 
 void BM_RawReadAndSplitLines(benchmark::State& state) {
@@ -62,7 +62,7 @@ void BM_RawReadAndSplitLines(benchmark::State& state) {
   for (auto _ : state) {
     SharedFile file;
     file.OpenForReading(kBookPath);
-    const std::string_view bytes = ReadWholeFile(file, storage);
+    const std::string_view bytes = *ReadWholeFile(file, storage, CWordTable::kMaxBookBytes);
     lines.clear();
     for (std::size_t start = 0; start < bytes.size();) {
       std::size_t end = bytes.find('\n', start);
@@ -91,8 +91,11 @@ void BM_RawReadSearchBooksTwice(benchmark::State& state) {
       for (const std::string& path : list) RawRead(path, storage);
 }
 
-// A word found in no book; the second one is made only of the letters that
-// are most common in the books, the slowest kind to rule out.
+// A word found in no book, in none of its forms; the second one is made only
+// of the letters that are most common in the books, the slowest kind to rule
+// out, and looks inflected, so that its base forms are looked for too. A
+// miss reads the books three times: in lower case, in capitals, and for the
+// forms the reader may mean (a capital first letter, base forms).
 void BM_SearchAllBooksMiss(benchmark::State& state, const char* word) {
   CWordTable table;
   for (auto _ : state) benchmark::DoNotOptimize(SearchAllBooks(table, word).has_value());
@@ -103,7 +106,7 @@ BENCHMARK(BM_RawReadAndSplitLines);
 BENCHMARK(BM_LoadFile);
 BENCHMARK(BM_RawReadSearchBooksTwice);
 BENCHMARK_CAPTURE(BM_SearchAllBooksMiss, rare letters, "Zyzzyvaq");
-BENCHMARK_CAPTURE(BM_SearchAllBooksMiss, common letters, "neatest");
+BENCHMARK_CAPTURE(BM_SearchAllBooksMiss, common letters, "neatests");
 
 // Keeps each benchmark's median CPU time per iteration for the ratios. CPU
 // time, not wall time: on a busy machine the wall time counts other
@@ -144,7 +147,7 @@ int main(int argc, char** argv) {
                       "BM_RawReadAndSplitLines", 1.3);
   for (const char* kind : {"rare letters", "common letters"}) {
     reporter.PrintRatio(("full search miss (" + std::string(kind) + ") / raw read of its 74 files").c_str(),
-                        std::string("BM_SearchAllBooksMiss/") + kind, "BM_RawReadSearchBooksTwice", 2.0);
+                        std::string("BM_SearchAllBooksMiss/") + kind, "BM_RawReadSearchBooksTwice", 3.0);
   }
   benchmark::Shutdown();
   return 0;

@@ -28,11 +28,16 @@ class HistoryStream {
  private:
   friend void AppendHistoryRecord(HistoryStream&, const std::string&, const std::string&);
   SharedFile file_;
+  std::string path_;
   bool failed_ = true;
 };
 
 // Appends "@word", CR LF, the meaning, CR LF at the file's current end and
-// has it on disk before returning. Errors are silent.
+// has it on disk before returning. A record is written whole or not at all:
+// when a write fails (a full disk) the file is cut back to where it ended,
+// and the stream fails silently from then on. A file that does not end in a
+// line end (a record cut off elsewhere) gets one first, so the new record
+// never glues onto the last line.
 void AppendHistoryRecord(HistoryStream& stream, const std::string& word,
                          const std::string& meaning);
 

@@ -1,6 +1,7 @@
 #include "books/shared_file.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 namespace vodari {
@@ -18,14 +19,24 @@ SharedFile& SharedFile::operator=(SharedFile&& other) noexcept {
   return *this;
 }
 
-std::string_view ReadWholeFile(SharedFile& file, std::string& storage) {
+std::optional<std::string_view> ReadWholeFile(SharedFile& file, std::string& storage,
+                                              std::size_t limit) {
   constexpr std::size_t kChunk = 64 * 1024;
+  std::uint64_t size = 0;
+  if (file.Size(size) && size > limit) return std::nullopt;
   std::size_t used = 0;
-  for (;;) {
-    if (storage.size() - used < kChunk) storage.resize(std::max(storage.size() * 2, used + kChunk));
-    const long got = file.ReadSome(&storage[used], storage.size() - used);
-    if (got <= 0) break;
-    used += static_cast<std::size_t>(got);
+  try {
+    for (;;) {
+      if (storage.size() - used < kChunk)
+        storage.resize(std::min(std::max(storage.size() * 2, used + kChunk), limit + 1));
+      const long got = file.ReadSome(&storage[used], storage.size() - used);
+      if (got <= 0) break;
+      used += static_cast<std::size_t>(got);
+      // The file grew while it was read, or its size could not be told.
+      if (used > limit) return std::nullopt;
+    }
+  } catch (const std::exception&) {  // std::bad_alloc, std::length_error
+    return std::nullopt;
   }
   return std::string_view(storage.data(), used);
 }

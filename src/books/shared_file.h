@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,12 +40,17 @@ class SharedFile {
   long ReadSome(char* buffer, std::size_t size);
   // Writes every byte or reports false.
   bool WriteAll(const char* data, std::size_t size);
-  bool SeekToStart();
+  bool SeekTo(std::uint64_t offset);
+  // The file's size in bytes; false when it cannot be told.
+  bool Size(std::uint64_t& size) const;
 
  private:
   static constexpr std::intptr_t kNoHandle = -1;
   std::intptr_t handle_ = kNoHandle;
 };
+
+// Cuts the file at `path` back to `size` bytes; false when it cannot.
+bool TruncateFile(const std::string& path, std::uint64_t size);
 
 // Turns a program path ("books\x.txt") into one the platform opens. On
 // Windows it is unchanged; elsewhere a backslash is a folder separator. The
@@ -55,7 +61,10 @@ std::string NativePath(const std::string& path);
 // Reads the rest of `file` into `storage` and returns the bytes read.
 // `storage` keeps its size between calls so that reading file after file
 // allocates nothing once it is large enough. A read error ends the bytes.
-std::string_view ReadWholeFile(SharedFile& file, std::string& storage);
+// A file of more than `limit` bytes, or one that cannot be held in memory,
+// gives nullopt; nothing is thrown.
+std::optional<std::string_view> ReadWholeFile(SharedFile& file, std::string& storage,
+                                              std::size_t limit);
 
 // Text as it goes to disk: every line feed becomes CR LF.
 std::string ToDiskText(std::string_view text);

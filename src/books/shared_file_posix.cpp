@@ -1,6 +1,7 @@
 // Shared files on POSIX systems: opens never lock, so sharing comes free;
 // O_APPEND puts every write at the file's current end.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -64,8 +65,24 @@ bool SharedFile::WriteAll(const char* data, std::size_t size) {
   return true;
 }
 
-bool SharedFile::SeekToStart() {
-  return IsOpen() && ::lseek(static_cast<int>(handle_), 0, SEEK_SET) == 0;
+bool SharedFile::SeekTo(std::uint64_t offset) {
+  return IsOpen() && ::lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) ==
+                         static_cast<off_t>(offset);
+}
+
+bool SharedFile::Size(std::uint64_t& size) const {
+  struct stat info;
+  if (!IsOpen() || ::fstat(static_cast<int>(handle_), &info) != 0) return false;
+  size = static_cast<std::uint64_t>(info.st_size);
+  return true;
+}
+
+bool TruncateFile(const std::string& path, std::uint64_t size) {
+  int result;
+  do {
+    result = ::truncate(NativePath(path).c_str(), static_cast<off_t>(size));
+  } while (result != 0 && errno == EINTR);
+  return result == 0;
 }
 
 }  // namespace vodari

@@ -30,7 +30,7 @@ bool SharedFile::OpenForReading(const std::string& path) {
 
 bool SharedFile::OpenForAppending(const std::string& path) {
   Close();
-  handle_ = OpenNative(path, FILE_APPEND_DATA | SYNCHRONIZE);
+  handle_ = OpenNative(path, FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE);
   return IsOpen();
 }
 
@@ -65,8 +65,28 @@ bool SharedFile::WriteAll(const char* data, std::size_t size) {
   return true;
 }
 
-bool SharedFile::SeekToStart() {
-  return IsOpen() && ::SetFilePointer(AsHandle(handle_), 0, nullptr, FILE_BEGIN) == 0;
+bool SharedFile::SeekTo(std::uint64_t offset) {
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  return IsOpen() && ::SetFilePointerEx(AsHandle(handle_), at, nullptr, FILE_BEGIN);
+}
+
+bool SharedFile::Size(std::uint64_t& size) const {
+  LARGE_INTEGER bytes;
+  if (!IsOpen() || !::GetFileSizeEx(AsHandle(handle_), &bytes)) return false;
+  size = static_cast<std::uint64_t>(bytes.QuadPart);
+  return true;
+}
+
+bool TruncateFile(const std::string& path, std::uint64_t size) {
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(size);
+  const bool done = ::SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && ::SetEndOfFile(h);
+  ::CloseHandle(h);
+  return done;
 }
 
 }  // namespace vodari

@@ -31,19 +31,25 @@ void CWordTable::LoadFile(const std::string& path) {
 
 std::optional<std::string_view> CWordTable::ReadFileBytes(const std::string& path) {
   SharedFile file;
-  if (!file.OpenForReading(path)) {
+  std::optional<std::string_view> bytes;
+  if (file.OpenForReading(path)) bytes = ReadWholeFile(file, readStorage_, kMaxBookBytes);
+  if (!bytes) {
     if (notice_) notice_("不能打开单词本");
     return std::nullopt;
   }
-  readLength_ = ReadWholeFile(file, readStorage_).size();
-  return std::string_view(readStorage_.data(), readLength_);
+  readLength_ = bytes->size();
+  readPending_ = true;
+  return bytes;
 }
 
 void CWordTable::TakeReadBook() {
+  if (!readPending_) return;
+  readPending_ = false;
   // The two buffers change places: the bytes read become the book's, and
   // the old book's storage is reused by the next read.
   bookBytes_.swap(readStorage_);
   bookLength_ = readLength_;
+  readLength_ = 0;
   Filler filler{*this};
   count_ = ReadBook(std::string_view(bookBytes_.data(), bookLength_), kBookCapacity, filler);
   loaded = count_ != 0;

@@ -34,11 +34,19 @@ class CWordTable {
 
   // LoadFile in two steps, for a search that looks at a book's bytes before
   // taking the book in. ReadFileBytes opens and reads the file as LoadFile
-  // does (a missing file is created; one that cannot be opened gets the
-  // notice, leaves everything as it was and gives nullopt). TakeReadBook then
-  // replaces title, entries and count with the book read last.
+  // does (a missing file is created; one that cannot be opened, or is larger
+  // than any book can be, gets the notice, leaves everything as it was and
+  // gives nullopt). TakeReadBook then replaces title, entries and count with
+  // the book read last; it does nothing when that book was taken already,
+  // so a search that runs inside another (from a message box of the first)
+  // can never leave the first one holding bytes of the wrong length.
   std::optional<std::string_view> ReadFileBytes(const std::string& path);
   void TakeReadBook();
+
+  // The largest file read as a book: twice a book of 7000 entries whose
+  // every word and meaning line is as long as the reader allows. A larger
+  // file is no book, and holding it could exhaust the memory.
+  static constexpr std::size_t kMaxBookBytes = 16u << 20;
 
   // A copy of the entry at `index`; any index outside the book gives entry 0
   // (which a load that finds no entries leaves as it was).
@@ -77,6 +85,7 @@ class CWordTable {
   std::size_t bookLength_ = 0;
   std::string readStorage_;  // a book read and not yet taken, in its first readLength_ bytes
   std::size_t readLength_ = 0;
+  bool readPending_ = false;  // readStorage_ holds a book that TakeReadBook has not taken
   WordEntry firstEntry_;  // entry 0, kept past a load without entries
   int count_ = 0;
 };

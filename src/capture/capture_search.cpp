@@ -14,7 +14,8 @@ std::optional<WordEntry> SearchCapturedWord(CWordTable& table, const std::string
     lower.pop_back();
     forms.push_back(lower);
   }
-  return SearchForms(table, forms);
+  if (auto found = SearchForms(table, forms)) return found;
+  return SearchMeantForms(table, word, forms);
 }
 
 }  // namespace vodari

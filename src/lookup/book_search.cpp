@@ -1,9 +1,16 @@
 #include "lookup/book_search.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "books/book_reader.h"
 #include "books/gbk.h"
+#include "lookup/base_forms.h"
 
 namespace vodari {
 namespace {
@@ -14,38 +21,82 @@ std::optional<WordEntry> FindWord(const CWordTable& table, const std::string& wo
   return std::nullopt;
 }
 
-// How often a byte turns up in word books, roughly: GBK text, blanks, line
-// ends and common lower-case letters often; capitals and rare letters seldom.
-int Commonness(unsigned char c) {
-  static constexpr char kLetters[] = "zqxjkvbpygfwmucldrhsnioate";  // rarest first
-  if (c >= 'a' && c <= 'z') return 10 + static_cast<int>(std::strchr(kLetters, c) - kLetters);
-  if (c >= 'A' && c <= 'Z') return 1;
-  if (c == '@') return 30;
-  if (c >= 0x80 || c == ' ' || c == '\r' || c == '\n') return 40;
-  return 5;
+}  // namespace
+
+namespace {
+
+// Whether `word` stands as a whole word line at `start`, where "@" and the
+// word were found: a line end, the end of the file or a NUL byte follows
+// (or anything, when the word is as long as the reader keeps a word).
+bool IsWordLineAt(std::string_view bytes, std::size_t start, const std::string& needle) {
+  if (bytes.compare(start, needle.size(), needle) != 0) return false;
+  const std::string_view rest = bytes.substr(start + needle.size(), 2);
+  return rest.empty() || rest[0] == '\n' || rest[0] == '\0' || rest == "\r\n" ||
+         needle.size() > kMaxWordBytes;
 }
 
 }  // namespace
 
+// The letters most common in books, from the least to the most common.
+constexpr char kCommonLetters[] = "mucldrhsnioate";
+
+// A byte of the needle that seldom stands in a book, and where: a capital,
+// a digit, a sign or one of the rarer letters; none for a word made only of
+// common letters. memchr finds such a byte far faster than anything else.
+std::optional<std::size_t> RareByteOf(const std::string& needle) {
+  for (std::size_t i = 1; i < needle.size(); ++i)
+    if (std::strchr(kCommonLetters, needle[i]) == nullptr) return i;
+  return std::nullopt;
+}
+
 bool BookMayHoldWord(std::string_view bytes, const std::string& word) {
   const std::string needle = "@" + word;
-  std::size_t anchor = 0;
-  for (std::size_t i = 1; i < needle.size(); ++i) {
-    if (Commonness(static_cast<unsigned char>(needle[i])) <
-        Commonness(static_cast<unsigned char>(needle[anchor])))
-      anchor = i;
+  const std::size_t n = needle.size();
+  if (bytes.size() < n) return false;
+  const std::size_t last = bytes.size() - n;  // the last place the needle may start
+  if (const auto rare = RareByteOf(needle)) {
+    for (std::size_t at = *rare; at <= last + *rare; ++at) {
+      const void* hit = std::memchr(bytes.data() + at, needle[*rare], last + *rare - at + 1);
+      if (!hit) return false;
+      at = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+      if (IsWordLineAt(bytes, at - *rare, needle)) return true;
+    }
+    return false;
   }
-  const std::size_t tail = needle.size() - anchor;  // bytes from the anchor on
-  for (std::size_t at = anchor; at + tail <= bytes.size(); ++at) {
-    const void* hit = std::memchr(bytes.data() + at, needle[anchor], bytes.size() - tail - at + 1);
+  std::size_t start = 0;
+#ifdef __SSE2__
+  // The second byte of the pair: the needle's least common letter (the
+  // letters above run from the least to the most common).
+  std::size_t pair = n - 1;
+  for (std::size_t i = 1; i < n; ++i)
+    if (std::strchr(kCommonLetters, needle[i]) < std::strchr(kCommonLetters, needle[pair])) pair = i;
+  // Sixty-four places at a time: only where the needle's first byte ("@")
+  // and that letter both stand at their distance can it start. Such pairs
+  // are rare in any book, whatever letters the word is made of.
+  const __m128i first = _mm_set1_epi8(needle.front());
+  const __m128i end = _mm_set1_epi8(needle[pair]);
+  const char* data = bytes.data();
+  const auto pairs = [&](std::size_t at) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + pair));
+    return _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, end));
+  };
+  for (; start + 64 <= last + 1; start += 64) {
+    const __m128i p0 = pairs(start), p1 = pairs(start + 16), p2 = pairs(start + 32),
+                  p3 = pairs(start + 48);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(p0, p1), _mm_or_si128(p2, p3))) == 0) continue;
+    const __m128i parts[] = {p0, p1, p2, p3};
+    for (int k = 0; k < 4; ++k)
+      for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(parts[k])); mask != 0; mask &= mask - 1)
+        if (IsWordLineAt(bytes, start + 16 * k + static_cast<std::size_t>(__builtin_ctz(mask)), needle))
+          return true;
+  }
+#endif
+  for (; start <= last; ++start) {
+    const void* hit = std::memchr(bytes.data() + start, '@', last - start + 1);
     if (!hit) return false;
-    at = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
-    const std::size_t start = at - anchor;
-    if (bytes.compare(start, needle.size(), needle) != 0) continue;
-    const std::string_view rest = bytes.substr(start + needle.size(), 2);
-    if (rest.empty() || rest[0] == '\n' || rest[0] == '\0' || rest == "\r\n" ||
-        word.size() >= kMaxWordBytes)
-      return true;
+    start = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+    if (IsWordLineAt(bytes, start, needle)) return true;
   }
   return false;
 }
@@ -56,30 +107,71 @@ std::vector<std::string> SearchBooks() {
   return books;
 }
 
-std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms) {
-  for (const std::string& form : forms) {
-    if (auto found = FindWord(table, form)) return found;
-    // Every book is read, but only one that may hold the word is taken into
-    // the table; the others would only be overwritten by the next book. A
-    // book that cannot be opened leaves the table as it was, which was
-    // already searched for this form.
-    bool readButNotTaken = false;
-    for (const std::string& book : SearchBooks()) {
-      const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
-      if (!bytes) continue;
-      readButNotTaken = !BookMayHoldWord(*bytes, form);
-      if (readButNotTaken) continue;
-      table.TakeReadBook();
-      if (auto found = FindWord(table, form)) return found;
-    }
-    // As with loading every book: the table ends holding the last one read.
-    if (readButNotTaken) table.TakeReadBook();
+std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::string>& candidates) {
+  if (candidates.empty()) return std::nullopt;
+  for (const std::string& candidate : candidates)
+    if (auto found = FindWord(table, candidate)) return found;
+  // Every book is read, but only one that may hold a candidate is taken
+  // into the table; the others would only be overwritten by the next book.
+  // A book that cannot be opened leaves the table as it was, which was
+  // already searched.
+  bool readButNotTaken = false;
+  for (const std::string& book : SearchBooks()) {
+    const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
+    if (!bytes) continue;
+    readButNotTaken = std::none_of(candidates.begin(), candidates.end(),
+                                   [&](const std::string& c) { return BookMayHoldWord(*bytes, c); });
+    if (readButNotTaken) continue;
+    table.TakeReadBook();
+    for (const std::string& candidate : candidates)
+      if (auto found = FindWord(table, candidate)) return found;
   }
+  // As with loading every book: the table ends holding the last one read.
+  if (readButNotTaken) table.TakeReadBook();
   return std::nullopt;
 }
 
+std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms) {
+  for (const std::string& form : forms)
+    if (auto found = SearchPass(table, {form})) return found;
+  return std::nullopt;
+}
+
+namespace {
+
+std::string WithCapitalFirst(const std::string& lower) {
+  std::string word = lower;
+  if (!word.empty() && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 'a' + 'A');
+  return word;
+}
+
+}  // namespace
+
+std::vector<std::string> MeantForms(const std::string& word, const std::vector<std::string>& tried) {
+  const std::string lower = GbkToLower(word);
+  const std::vector<std::string> bases = BaseForms(lower);
+  std::vector<std::string> forms = {WithCapitalFirst(lower)};
+  forms.insert(forms.end(), bases.begin(), bases.end());
+  for (const std::string& base : bases) forms.push_back(WithCapitalFirst(base));
+  std::vector<std::string> meant;
+  for (const std::string& form : forms) {
+    const auto seen = [&](const std::vector<std::string>& list) {
+      return std::find(list.begin(), list.end(), form) != list.end();
+    };
+    if (!form.empty() && !seen(tried) && !seen(meant)) meant.push_back(form);
+  }
+  return meant;
+}
+
+std::optional<WordEntry> SearchMeantForms(CWordTable& table, const std::string& word,
+                                          const std::vector<std::string>& tried) {
+  return SearchPass(table, MeantForms(word, tried));
+}
+
 std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input) {
-  return SearchForms(table, {GbkToLower(input), GbkToUpper(input)});
+  const std::vector<std::string> forms = {GbkToLower(input), GbkToUpper(input)};
+  if (auto found = SearchForms(table, forms)) return found;
+  return SearchMeantForms(table, input, forms);
 }
 
 std::optional<WordEntry> IncrementalLookup(const CWordTable& table, const std::string& input) {

@@ -19,13 +19,28 @@ inline constexpr const char* kLookupPromptText = "请输入您要查询的单词
 // 单词本1 to 单词本35.
 std::vector<std::string> SearchBooks();
 
-// Looks each form up in turn, stopping at the first exact match (same
-// bytes, same length). Each form is looked for first in `table` as it
-// stands, then in every book of SearchBooks(), each read afresh from its
-// file (a missing one is created; one that cannot be opened gets the
-// table's notice). `table` ends holding the book of the match, or the last
-// book read, as if every book had been loaded into it in turn.
+// One pass of a search: looks for an exact match (same bytes, same length)
+// of any of `candidates`, first in `table` as it stands, then in every book
+// of SearchBooks(), each read afresh from its file (a missing one is
+// created; one that cannot be opened gets the table's notice). The first
+// book that holds a candidate wins, and in it the earliest candidate.
+// `table` ends holding the book of the match, or the last book read, as if
+// every book had been loaded into it in turn.
+std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::string>& candidates);
+
+// Looks each form up in a pass of its own, stopping at the first match.
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
+
+// The forms a reader may mean when the word as typed or captured is in no
+// book: the word with a capital first letter and the rest in lower case
+// (English, Monday), then its base forms (walked: walk; children: child),
+// then those with a capital first letter. Forms in `tried` are left out.
+std::vector<std::string> MeantForms(const std::string& word, const std::vector<std::string>& tried);
+
+// The last pass of a search that found nothing: the forms of MeantForms in
+// one pass (none when there are none).
+std::optional<WordEntry> SearchMeantForms(CWordTable& table, const std::string& word,
+                                          const std::vector<std::string>& tried);
 
 // False only when no entry of the book in `bytes` can have `word`: the book
 // nowhere holds "@", the word and then a line end (or the end of the file, a
@@ -34,7 +49,8 @@ std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::s
 // into the table only the books that may hold the word.
 bool BookMayHoldWord(std::string_view bytes, const std::string& word);
 
-// The full search: `input` in lower case, then in upper case.
+// The full search: `input` in lower case, then in upper case, then the
+// forms the reader may mean.
 std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input);
 
 // The first entry, in book order, whose word sorts at or after `input`

@@ -29,7 +29,9 @@ struct Question {
 // (moving `testCursor` in book order), fills the four slots from
 // `distractorBook` (pairwise different entries when it has four or more),
 // then puts the asked entry into a random slot and stores it in
-// `correctSlot`. The random draws happen in exactly this order.
+// `correctSlot`. The random draws happen in exactly this order. Last, a
+// wrong answer whose meaning is the right one's or an earlier wrong one's
+// is drawn again, as far as the book allows.
 Question BuildQuestion(RandomGenerator& rng, StudyOptions& options, const CWordTable& currentBook,
                        const CWordTable& distractorBook);
 

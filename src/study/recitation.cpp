@@ -50,6 +50,9 @@ void Recitation::Stop() {
 
 void Recitation::ReciteTick() {
   StudyOptions& o = state_.options;
+  // A tick that was on its way when recitation stopped must not replace the
+  // running test's question.
+  if (!o.reciting) return;
   const int q = ChooseEntryIndex(state_.random, o.rangeFirst, o.rangeLast, o.sequentialRecite != 0,
                                  o.reciteCursor, state_.currentBook.GetCount());
   const WordEntry entry = state_.currentBook.GetEntry(q);

@@ -8,7 +8,11 @@ void OrderEnteredRange(int& first, int& last) {
   if (first > last) std::swap(first, last);
 }
 
-void ClampRangeToBook(StudyOptions& options, int count) {
+void FitRangeToBook(StudyOptions& options, int previousCount, int count) {
+  if (options.rangeFirst == 0 && options.rangeLast != 0 && options.rangeLast == previousCount) {
+    options.rangeLast = count;
+    return;
+  }
   if (count < options.rangeLast) options.rangeLast = count;
   if (options.rangeFirst > count) options.rangeFirst = 0;
 }

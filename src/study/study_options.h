@@ -49,9 +49,12 @@ inline constexpr int kIntervalMax = 60;
 // A range entered the wrong way round is stored the right way round.
 void OrderEnteredRange(int& first, int& last);
 
-// Keeps the range inside a book that was just loaded with `count` entries:
-// a last position beyond the book becomes its size, and a first position
-// beyond the book goes back to 0. A value equal to the size stays.
-void ClampRangeToBook(StudyOptions& options, int count);
+// Keeps the range inside a book that was just loaded with `count` entries
+// in place of one of `previousCount`: a range that covered the whole previous
+// book (first 0, last its size) covers the whole new one; otherwise a last
+// position beyond the book becomes its size, and a first position beyond
+// the book goes back to 0, while a value equal to the size stays. (Without
+// the first rule a small book would shrink the range for every later one.)
+void FitRangeToBook(StudyOptions& options, int previousCount, int count);
 
 }  // namespace vodari

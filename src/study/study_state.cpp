@@ -14,6 +14,7 @@ bool StudyState::Initialise(std::uint32_t seed) {
     return false;
   }
   options.rangeLast = distractorBook.GetCount();
+  rangeBookCount = options.rangeLast;
   missedWordsStream.Open(kMissedWordsBookPath);
   recitedWordsStream.Open(kRecitedWordsBookPath);
   random.Seed(seed);

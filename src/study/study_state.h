@@ -34,6 +34,9 @@ class StudyState {
   HistoryStream recitedWordsStream;
   RandomGenerator random;
   Notices& notices;
+  // Entries of the book the range was last fitted to (the default book at
+  // start-up); tells a range that covers the whole book from a narrowed one.
+  int rangeBookCount = 0;
 };
 
 }  // namespace vodari

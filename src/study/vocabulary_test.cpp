@@ -135,7 +135,8 @@ void VocabularyTest::ChooseBook(const std::string& file) {
     o.bookPath = previous;
     book.LoadFile(o.bookPath);
   }
-  ClampRangeToBook(o, book.GetCount());
+  FitRangeToBook(o, state_.rangeBookCount, book.GetCount());
+  state_.rangeBookCount = book.GetCount();
   if (!o.reciting) StartTest();
 }
 
@@ -152,7 +153,8 @@ void VocabularyTest::ApplySettings(const std::optional<SettingsFields>& accepted
     book.LoadFile(previousPath);
     o.bookPath = previousPath;
   }
-  ClampRangeToBook(o, book.GetCount());
+  FitRangeToBook(o, state_.rangeBookCount, book.GetCount());
+  state_.rangeBookCount = book.GetCount();
   view_.ShowBookTitle(book.title);
   o.testRunning = false;
   StartTest();

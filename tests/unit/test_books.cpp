@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -25,6 +32,7 @@
 #include "books/shared_file.h"
 #include "books/word_table.h"
 #include "capture/capture_search.h"
+#include "lookup/base_forms.h"
 #include "lookup/book_search.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -147,6 +155,32 @@ TEST_F(BooksTest, HistoryRecordsGoOnDiskAtTheEndTheFileHasNow) {
   EXPECT_EQ(test::ReadBytes(path), "曾经背记过的单词\r\n@c\r\nC\r\n");
 }
 
+// A record is written whole or not at all, and a book cut off after its
+// last line (a record half written elsewhere) keeps that line whole.
+TEST_F(BooksTest, HistoryBookNeverLosesAWholeRecord) {
+  const std::string path = dir.File("重点单词记录.txt");
+  const std::string cut = "重点单词记录\r\n@w00105\r\nm00105 意思";
+  test::WriteBytes(path, cut);
+  HistoryStream stream;
+  stream.Open(path);
+  AppendHistoryRecord(stream, "cat", "猫");
+  EXPECT_EQ(test::ReadBytes(path), cut + "\r\n@cat\r\n猫\r\n");
+#ifndef _WIN32
+  // A disk that fills up in the middle of the record.
+  const std::string before = test::ReadBytes(path);
+  ::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit full = old;
+  full.rlim_cur = before.size() + 8;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+  AppendHistoryRecord(stream, "dog", std::string(100, 'm'));
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  EXPECT_EQ(test::ReadBytes(path), before);
+  EXPECT_TRUE(stream.Failed());
+#endif
+}
+
 TEST_F(BooksTest, ReadsBooksByTheFormatRules) {
   const std::string x1022(1022, 'x'), m1023(1023, 'm');
   const std::tuple<const char*, std::string, std::string, Entries> cases[] = {
@@ -191,9 +225,27 @@ TEST_F(BooksTest, LoadingKeepsTheFirst7000EntriesAndTheTableWhenABookCannotBeOpe
   EXPECT_EQ(table.GetCount(), 0);
   EXPECT_EQ(test::ReadBytes(dir.File("missing.txt")), "");
 
+  // A book as large as a book can be loads; a larger file is no book (it
+  // could not be held) and, like one that cannot be opened, keeps the table.
+  const std::string longest = "@" + std::string(49, 'w') + "\r\n" + std::string(1023, 'm') + "\r\n";
+  std::string largest = "t\r\n";
+  for (int i = 0; i < 7000; ++i) largest += longest;
+  test::WriteBytes(dir.File("largest.txt"), largest);
+  table.LoadFile(dir.File("largest.txt"));
+  EXPECT_EQ(table.GetCount(), 7000);
+  // A search run from a message box of another takes books in any order;
+  // the table always holds a whole book.
+  ASSERT_TRUE(table.ReadFileBytes(dir.File("small.txt")));
+  table.TakeReadBook();  // the inner search's take
+  table.TakeReadBook();  // the outer one's, of a book taken already
+  EXPECT_EQ(table.GetCount(), 10);
+  EXPECT_EQ(table.GetEntry(9).word, "new09");
   Load("Old\r\n@a\r\nA\r\n@b\r\nB\r\n");
+  test::WriteBytes(dir.File("huge.txt"), "");
+  std::filesystem::resize_file(NativePath(dir.File("huge.txt")), CWordTable::kMaxBookBytes + 1);
+  table.LoadFile(dir.File("huge.txt"));
   table.LoadFile(dir.File("no-such-folder\\book.txt"));
-  EXPECT_EQ(notices, std::vector<std::string>{"不能打开单词本"});
+  EXPECT_EQ(notices, std::vector<std::string>(2, "不能打开单词本"));
   EXPECT_EQ(table.title, "Old");
   EXPECT_EQ(Loaded(), (Entries{{"a", "A"}, {"b", "B"}}));
 }
@@ -225,15 +277,55 @@ TEST_F(BooksTest, SearchReadsTheBooksInOrderInLowerCaseThenInCapitals) {
   _close(locked);
 #endif
   for (const std::string& book : SearchBooks()) EXPECT_TRUE(test::FileExists(book)) << book;
-  EXPECT_EQ(notices, std::vector<std::string>(4, "不能打开单词本"));
+  // Once in "Abandon" and "gre", then in each of the three passes of "gone"
+  // (lower case, capitals, the forms meant).
+  EXPECT_EQ(notices, std::vector<std::string>(5, "不能打开单词本"));
 }
 
-TEST_F(BooksTest, CapturedPluralFindsItsSingularOnlyAfterLowerAndUpperCase) {
-  test::WriteBytes(Book(3), "三\r\n@book\r\n书\r\n@walke\r\nX\r\n@cat\r\n猫\r\n");
-  test::WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n");
-  EXPECT_EQ(SearchCapturedWord(table, "Books").value().word, "book");
-  EXPECT_EQ(SearchCapturedWord(table, "Cats").value().word, "CATS");
-  EXPECT_FALSE(SearchCapturedWord(table, "walked"));  // only a final "s" goes
+// After the exact forms (and the popup's dropped final "s"), both searches
+// find the word with a capital first letter and the base forms of an
+// inflected word, shown as stored; an exact form anywhere comes first.
+TEST_F(BooksTest, SearchFindsTheFormTheReaderMeansAfterTheExactForms) {
+  test::WriteBytes(Book(3),
+                   "三\r\n@book\r\n书\r\n@walk\r\n走\r\n@child\r\n孩子\r\n@study\r\n学习\r\n"
+                   "@English\r\n英语\r\n@Monday\r\n星期一\r\n@big\r\n大的\r\n@cat\r\n猫\r\n");
+  test::WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n@gone\r\n去\r\n");
+  using Search = std::optional<WordEntry> (*)(CWordTable&, const std::string&);
+  const std::tuple<Search, std::string, std::string> cases[] = {
+      {SearchCapturedWord, "Books", "book"},   {SearchCapturedWord, "Cats", "CATS"},
+      {SearchAllBooks, "walked", "walk"},      {SearchCapturedWord, "walked", "walk"},
+      {SearchAllBooks, "children", "child"},   {SearchCapturedWord, "Studies", "study"},
+      {SearchAllBooks, "english", "English"},  {SearchCapturedWord, "ENGLISH", "English"},
+      {SearchCapturedWord, "Mondays", "Monday"}, {SearchAllBooks, "bigger", "big"},
+      {SearchAllBooks, "gone", "gone"}};
+  for (const auto& [search, input, stored] : cases) {
+    const auto found = search(table, input);
+    EXPECT_EQ(found ? found->word : "(none)", stored) << input;
+  }
+  EXPECT_FALSE(SearchCapturedWord(table, "walkedx"));
+}
+
+// The base forms of inflected words, most likely first.
+TEST(BaseForms, RegularRulesAndIrregularTable) {
+  const std::pair<std::string, std::string> firsts[] = {
+      {"walked", "walk"},   {"hoped", "hope"},      {"hopped", "hop"},    {"used", "use"},
+      {"studies", "study"}, {"studied", "study"},   {"making", "make"},   {"running", "run"},
+      {"lying", "lie"},     {"bigger", "big"},      {"closer", "close"},  {"happiest", "happy"},
+      {"knives", "knife"},  {"wolves", "wolf"},     {"firemen", "fireman"}, {"analyses", "analysis"},
+      {"children", "child"}, {"feet", "foot"},      {"went", "go"},       {"was", "be"},
+      {"did", "do"},        {"taken", "take"},      {"better", "good"},   {"worst", "bad"},
+      {"mice", "mouse"},    {"john's", "john"},     {"boxes", "boxe"},    {"visited", "visit"},
+      {"grandchildren", "grandchild"}, {"picked", "pick"}, {"snuck", "sneak"}};
+  for (const auto& [word, first] : firsts) {
+    const std::vector<std::string> bases = BaseForms(word);
+    EXPECT_EQ(bases.empty() ? "(none)" : bases.front(), first) << word;
+  }
+  for (const auto& [word, base] : {std::pair("boxes", "box"), std::pair("panicked", "panic")}) {
+    const std::vector<std::string> bases = BaseForms(word);
+    EXPECT_NE(std::find(bases.begin(), bases.end(), base), bases.end()) << word;
+  }
+  EXPECT_EQ(BaseForms("better"), (std::vector<std::string>{"good", "well", "bet", "bett", "bette"}));
+  for (const char* none : {"", "book", "Walked", "走了", "co-op"}) EXPECT_EQ(BaseForms(none), std::vector<std::string>{}) << none;
 }
 
 TEST_F(BooksTest, IncrementalLookupShowsTheFirstWordAtOrAfterTheInput) {

@@ -99,18 +99,20 @@ TEST(SettingsExchange, FieldsReachTheirOptionsWithTheRangeInOrderAndInsideTheBoo
   EXPECT_EQ(std::pair(target.rangeFirst, target.rangeLast), std::pair(10, 11));
   for (int i = 2; i < 12; ++i) EXPECT_EQ(target.*options[i], 10 + i) << i;
 
-  // Once a book is loaded, the range is kept inside it: first, last and the
-  // book's count, then the range kept.
-  const std::tuple<int, int, int, int, int> cases[] = {
-      {100, 300, 50, 0, 50}, {100, 300, 500, 100, 300}, {300, 500, 300, 300, 300},
-      {100, 300, 200, 100, 200}, {0, 0, 10, 0, 0}};
-  for (const auto& [first, last, count, wantFirst, wantLast] : cases) {
+  // Once a book is loaded, the range is kept inside it: first, last, the
+  // previous book's count and the new book's, then the range kept. A range
+  // over the whole previous book grows back to the whole new one.
+  const std::tuple<int, int, int, int, int, int> cases[] = {
+      {100, 300, 600, 50, 0, 50},   {100, 300, 600, 500, 100, 300}, {300, 500, 600, 300, 300, 300},
+      {100, 300, 600, 200, 100, 200}, {0, 0, 2, 10, 0, 0},          {0, 2, 2, 6154, 0, 6154},
+      {0, 6154, 6154, 2, 0, 2},     {0, 100, 200, 500, 0, 100}};
+  for (const auto& [first, last, previous, count, wantFirst, wantLast] : cases) {
     StudyOptions o;
     o.rangeFirst = first;
     o.rangeLast = last;
-    ClampRangeToBook(o, count);
+    FitRangeToBook(o, previous, count);
     EXPECT_EQ(std::pair(o.rangeFirst, o.rangeLast), std::pair(wantFirst, wantLast))
-        << first << ".." << last << " in " << count;
+        << first << ".." << last << " from " << previous << " to " << count;
   }
 }
 
@@ -184,15 +186,22 @@ TEST_F(StudyTest, QuestionDrawsAskedEntryThenDistractorsThenSlot) {
   }
   EXPECT_EQ(state.random.Next(), 23281);  // nothing else was drawn
 
-  // The distractors differ from each other from four entries on.
-  for (int m : {1, 4}) {
-    Fill(state.distractorBook, m, "d");
-    for (int i = 0; i < 200; ++i) {
+  // The four meanings differ from four different ones on: no wrong answer
+  // reads as the right one, even when the asked entry is in the distractor
+  // book or other words share a meaning; a smaller book gives what it has.
+  const std::pair<std::string, std::size_t> books[] = {
+      {"@a\r\n一\r\n", 1}, {"@a\r\n一\r\n@b\r\n一\r\n@c\r\n二\r\n", 2},
+      {"@a\r\n一\r\n@b\r\n二\r\n@c\r\n三\r\n@d\r\n四\r\n", 4},
+      {"@a\r\n一\r\n@b\r\n一\r\n@c\r\n二\r\n@d\r\n二\r\n@e\r\n三\r\n@f\r\n四\r\n", 4}};
+  for (const auto& [bytes, distinct] : books) {
+    test::WriteBytes("books\\d.txt", "题\r\n" + bytes);
+    state.distractorBook.LoadFile("books\\d.txt");
+    state.currentBook.LoadFile("books\\d.txt");
+    for (int i = 0; i < 300; ++i) {
       const Question q = Next();
-      std::set<std::string> others;
-      for (int s = 0; s < 4; ++s)
-        if (s != q.correctSlot) others.insert(q.choices[s].word);
-      EXPECT_EQ(others.size(), m == 1 ? 1u : 3u) << "m=" << m;
+      std::set<std::string> meanings;
+      for (const WordEntry& choice : q.choices) meanings.insert(choice.meaning);
+      ASSERT_EQ(meanings.size(), distinct) << bytes;
     }
   }
 }
@@ -385,10 +394,18 @@ TEST_F(StudyTest, RecitationStartsShowsRecordsSpeaksAndStops) {
   EXPECT_TRUE(Options().mainWindowShown);
   EXPECT_EQ(Options().reciteCursor, 0);  // the next start begins again at the range's start
 
+  // A tick that was on its way when recitation stopped changes nothing.
+  const std::string asked = Options().questionWord;
+  view.events.clear();
+  recitation.ReciteTick();
+  EXPECT_TRUE(view.events.empty());
+  EXPECT_EQ(Options().questionWord, asked);
+
   // Random order: the range's both ends, and the number does not move.
   Options().sequentialRecite = 0;
   Options().rangeFirst = 1;
   Options().rangeLast = 2;
+  recitation.ToggleRecitation();
   const Events shown = Ticks(20);
   EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()),
             (std::set<std::string>{Label(1, 1), Label(1, 2)}));
