@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 
@@ -64,6 +65,21 @@ const std::set<std::string>& FunctionWords() {
   return words;
 }
 
+bool IsVowel(char c) { return std::strchr("aeiou", c) != nullptr; }
+
+// A stem whose final consonant a suffix doubles (stop, stopped): one
+// syllable ending in one vowel and one consonant other than w, x and y.
+bool WouldDouble(const std::string& stem) {
+  const std::size_t n = stem.size();
+  if (n < 2 || IsVowel(stem[n - 1]) || std::strchr("wxy", stem[n - 1]) || !IsVowel(stem[n - 2]))
+    return false;
+  if (n >= 3 && IsVowel(stem[n - 3])) return false;
+  int vowelGroups = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    if (IsVowel(stem[i]) && (i == 0 || !IsVowel(stem[i - 1]))) ++vowelGroups;
+  return vowelGroups == 1;
+}
+
 class Grouping {
  public:
   Grouping(const std::vector<WordCount>& forms, const WordClasses& classes,
@@ -101,14 +117,37 @@ class Grouping {
     return found == counts_.end() ? 0 : found->second;
   }
 
-  bool MayBeBase(const std::string& form, const std::string& base) const {
-    if (Count(base) < kFrequentCount || classes_.notWords.count(base) ||
+  bool MayBeBase(const std::string& form, const std::string& base,
+                 long long minimumCount = kFrequentCount) const {
+    if (Count(base) < minimumCount || classes_.notWords.count(base) ||
         FunctionWords().count(base))
       return false;
     if (base.size() < 2 || (base.size() == 2 && base != "be" && base != "do" && base != "go"))
       return false;
+    // A name is no base (Vegas is no form of Vega), and a word the
+    // subtitles spell with a capital only comes from one spelt so too
+    // (Americans from American, but James not from jam).
+    const std::string& spelt = spelling_.at(base);
+    if (!IsEnglishWord(spelt, classes_) ||
+        (!IsEnglishWord(spelling_.at(form), classes_) && !std::isupper(static_cast<unsigned char>(spelt[0]))))
+      return false;
     // need, seed, feed: the "ee" belongs to the stem.
     if (EndsWith(form, "eed") && form.size() <= 5) return false;
+    // -es follows only s, x, z, ch, sh and o (boxes, goes): planes is no
+    // form of plan, nor sites of sit.
+    if (form == base + "es" && !EndsWith(base, "s") && !EndsWith(base, "x") &&
+        !EndsWith(base, "z") && !EndsWith(base, "ch") && !EndsWith(base, "sh") &&
+        !EndsWith(base, "o"))
+      return false;
+    // A stem that would double its consonant did not lose an e: staring
+    // is no form of star (starring), cutest none of cut.
+    for (const char* suffix : {"ing", "ed", "er", "est"})
+      if (form == base + suffix && WouldDouble(base)) return false;
+    // saves, believes, proves: the -ve word is in the list, so the f is
+    // none of theirs (knives, wolves keep theirs).
+    if (EndsWith(form, "ves") && (EndsWith(base, "f") || EndsWith(base, "fe")) &&
+        Count(form.substr(0, form.size() - 1)) >= kFrequentCount)
+      return false;
     // A comparative or superlative needs the other degree in the list too
     // (bigger, biggest), so teacher, water and forest stay base words.
     const bool sharesStem = form.compare(0, base.size() - 1, base, 0, base.size() - 1) == 0;
@@ -119,16 +158,35 @@ class Grouping {
     return true;
   }
 
-  // The next base of `form`, or "" when it is a base word.
+  // The next base of `form`, or "" when it is a base word: the first
+  // candidate that may be a base, one that is a base word itself before one
+  // that is inflected again (teasing: tease, not teas).
   std::string NextBase(const std::string& form) const {
-    if (classes_.ownBaseWords.count(form)) return "";
-    std::string best;
-    for (const std::string& base : baseForms_(form))
-      if (MayBeBase(form, base) && (best.empty() || Count(base) > Count(best))) best = base;
-    // Spoken spelling with the g dropped: takin, tellin.
-    if (best.empty() && form.size() >= 5 && EndsWith(form, "in") && Count(form + "g") > Count(form))
-      best = form + "g";
-    return best;
+    const auto known = next_.find(form);
+    if (known != next_.end()) return known->second;
+    next_[form] = "";  // a base word while it is worked out
+    std::string next;
+    if (!classes_.ownBaseWords.count(form)) {
+      std::string inflected;
+      for (const std::string& base : baseForms_(form)) {
+        if (!MayBeBase(form, base)) continue;
+        if (NextBase(base).empty()) {
+          next = base;
+          break;
+        }
+        if (inflected.empty()) inflected = base;
+      }
+      if (next.empty()) next = inflected;
+      // Else a plural may come from a rarer singular (footsteps, villagers).
+      const std::string singular = form.substr(0, form.size() - 1);
+      if (next.empty() && EndsWith(form, "s") && !EndsWith(form, "ss") && !EndsWith(form, "us") &&
+          !EndsWith(form, "is") && MayBeBase(form, singular, 1))
+        next = singular;
+      // Spoken spelling with the g dropped: takin, tellin.
+      if (next.empty() && form.size() >= 5 && EndsWith(form, "in") && Count(form + "g") > Count(form))
+        next = form + "g";
+    }
+    return next_[form] = next;
   }
 
   std::string BaseOf(std::string form) const {
@@ -144,6 +202,7 @@ class Grouping {
   std::map<std::string, long long> counts_;
   std::map<std::string, std::string> spelling_;
   std::vector<std::string> order_;
+  mutable std::map<std::string, std::string> next_;
 };
 
 }  // namespace

@@ -54,11 +54,12 @@ using BaseFormsFunction = std::function<std::vector<std::string>(const std::stri
 
 // Groups `forms` (spelt as in the subtitles) under their base words and
 // ranks the English base words by their summed counts, highest first (ties
-// in the order of the forms). A form's base is the most frequent of its
-// candidate base forms that is itself a form of the list with a count of at
-// least kFrequentCount and may be a base (see the .cpp), followed until it
-// has none; a form with no such candidate is its own base. Base words are
-// in lower case.
+// in the order of the forms). A form's base is the first of its candidate
+// base forms that is itself a form of the list with a count of at least
+// kFrequentCount and that the spelling rules allow (see the .cpp), followed
+// until there is none; a form without one is its own base, unless it is a
+// plural whose singular is in the list at all. Base words are in lower
+// case.
 inline constexpr long long kFrequentCount = 20;
 std::vector<WordCount> RankBaseWords(const std::vector<WordCount>& forms,
                                      const WordClasses& classes, const BaseFormsFunction& baseForms);
