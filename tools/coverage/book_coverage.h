@@ -47,13 +47,13 @@ struct RankedWord {
 };
 
 struct CoverageReport {
-  int top5000 = 0;   // of the first 5,000 base words, those in some book
-  int top10000 = 0;  // of the first 10,000
-  int baseWords = 0;  // base words measured (at most 10,000)
-  long long spokenTotal = 0;  // count of all spoken forms
-  long long spokenResolved = 0;  // count of the forms the search resolves
+  int top5000 = 0;                           // of the first 5,000 base words, those in some book
+  int top10000 = 0;                          // of the first 10,000
+  int baseWords = 0;                         // base words measured (at most 10,000)
+  long long spokenTotal = 0;                 // count of all spoken forms
+  long long spokenResolved = 0;              // count of the forms the search resolves
   std::vector<RankedWord> missingBaseWords;  // in rank order
-  std::vector<WordCount> unresolvedForms;  // most frequent first
+  std::vector<WordCount> unresolvedForms;    // most frequent first
 };
 
 // Measures the first 10,000 of `baseWords` against `bookWords` and every

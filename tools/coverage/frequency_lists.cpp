@@ -53,15 +53,15 @@ long long JsonCount(std::string_view json, std::size_t& at) {
 // of "toes", nor "we" of "weed", "for" of "forest" or "not" of "noted".
 const std::set<std::string>& FunctionWords() {
   static const std::set<std::string> words = {
-      "a",    "am",   "an",    "and",   "any",  "as",    "at",    "both",  "but",  "by",
-      "each", "for",   "from",  "he",   "her",   "hers",  "him",   "his",  "how",
-      "i",    "if",   "in",    "into",  "it",   "its",   "may",   "me",    "might", "mine",
-      "must", "my",   "no",    "nor",   "not",  "of",    "off",   "on",    "onto", "or",
-      "our",  "ours", "out",   "over",  "shall", "she",  "should", "so",   "some", "than",
-      "that", "the",  "their", "theirs", "them", "then", "there", "these", "they", "this",
-      "those", "to",  "up",    "us",    "we",   "what",  "when",  "where", "which", "who",
-      "whom", "whose", "why",  "will",  "with", "would", "could", "yes",   "you",  "your",
-      "yours", "all", "here"};
+      "a",     "am",    "an",     "and",   "any",   "as",     "at",    "both",  "but",  "by",
+      "each",  "for",   "from",   "he",    "her",   "hers",   "him",   "his",   "how",  "i",
+      "if",    "in",    "into",   "it",    "its",   "may",    "me",    "might", "mine", "must",
+      "my",    "no",    "nor",    "not",   "of",    "off",    "on",    "onto",  "or",   "our",
+      "ours",  "out",   "over",   "shall", "she",   "should", "so",    "some",  "than", "that",
+      "the",   "their", "theirs", "them",  "then",  "there",  "these", "they",  "this", "those",
+      "to",    "up",    "us",     "we",    "what",  "when",   "where", "which", "who",  "whom",
+      "whose", "why",   "will",   "with",  "would", "could",  "yes",   "you",   "your", "yours",
+      "all",   "here"};
   return words;
 }
 
@@ -119,8 +119,7 @@ class Grouping {
 
   bool MayBeBase(const std::string& form, const std::string& base,
                  long long minimumCount = kFrequentCount) const {
-    if (Count(base) < minimumCount || classes_.notWords.count(base) ||
-        FunctionWords().count(base))
+    if (Count(base) < minimumCount || classes_.notWords.count(base) || FunctionWords().count(base))
       return false;
     if (base.size() < 2 || (base.size() == 2 && base != "be" && base != "do" && base != "go"))
       return false;
@@ -128,8 +127,8 @@ class Grouping {
     // subtitles spell with a capital only comes from one spelt so too
     // (Americans from American, but James not from jam).
     const std::string& spelt = spelling_.at(base);
-    if (!IsEnglishWord(spelt, classes_) ||
-        (!IsEnglishWord(spelling_.at(form), classes_) && !std::isupper(static_cast<unsigned char>(spelt[0]))))
+    if (!IsEnglishWord(spelt, classes_) || (!IsEnglishWord(spelling_.at(form), classes_) &&
+                                            !std::isupper(static_cast<unsigned char>(spelt[0]))))
       return false;
     // need, seed, feed: the "ee" belongs to the stem.
     if (EndsWith(form, "eed") && form.size() <= 5) return false;
@@ -183,7 +182,8 @@ class Grouping {
           !EndsWith(form, "is") && MayBeBase(form, singular, 1))
         next = singular;
       // Spoken spelling with the g dropped: takin, tellin.
-      if (next.empty() && form.size() >= 5 && EndsWith(form, "in") && Count(form + "g") > Count(form))
+      if (next.empty() && form.size() >= 5 && EndsWith(form, "in") &&
+          Count(form + "g") > Count(form))
         next = form + "g";
     }
     return next_[form] = next;
@@ -287,11 +287,13 @@ std::set<std::string> ParseWordList(std::string_view text) {
 bool IsEnglishWord(const std::string& form, const WordClasses& classes) {
   const std::string lower = Lower(form);
   if (lower.empty() || classes.notWords.count(lower)) return false;
-  return !std::isupper(static_cast<unsigned char>(form[0])) || classes.capitalisedWords.count(lower);
+  return !std::isupper(static_cast<unsigned char>(form[0])) ||
+         classes.capitalisedWords.count(lower);
 }
 
 std::vector<WordCount> RankBaseWords(const std::vector<WordCount>& forms,
-                                     const WordClasses& classes, const BaseFormsFunction& baseForms) {
+                                     const WordClasses& classes,
+                                     const BaseFormsFunction& baseForms) {
   return Grouping(forms, classes, baseForms).Rank();
 }
 

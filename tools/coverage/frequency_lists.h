@@ -62,6 +62,7 @@ using BaseFormsFunction = std::function<std::vector<std::string>(const std::stri
 // case.
 inline constexpr long long kFrequentCount = 20;
 std::vector<WordCount> RankBaseWords(const std::vector<WordCount>& forms,
-                                     const WordClasses& classes, const BaseFormsFunction& baseForms);
+                                     const WordClasses& classes,
+                                     const BaseFormsFunction& baseForms);
 
 }  // namespace vodari::coverage

@@ -84,14 +84,16 @@ int Measure(const fs::path& lists, const fs::path& books, const fs::path& out) {
   const std::set<std::string> bookWords = BookWords();
   vodari::CWordTable table;
   int disagreements = 0;
-  const CoverageReport report = MeasureCoverage(bases, forms, bookWords, [&](const std::string& word) {
-    const bool found = vodari::SearchCapturedWord(table, word).has_value();
-    if (found != PopupResolves(bookWords, word)) {
-      std::printf("the popup's search and its in-memory equal differ on \"%s\"\n", word.c_str());
-      ++disagreements;
-    }
-    return found;
-  });
+  const CoverageReport report =
+      MeasureCoverage(bases, forms, bookWords, [&](const std::string& word) {
+        const bool found = vodari::SearchCapturedWord(table, word).has_value();
+        if (found != PopupResolves(bookWords, word)) {
+          std::printf("the popup's search and its in-memory equal differ on \"%s\"\n",
+                      word.c_str());
+          ++disagreements;
+        }
+        return found;
+      });
   std::string missing, unresolved;
   for (const RankedWord& word : report.missingBaseWords)
     missing += std::to_string(word.rank) + "\t" + word.word.word + "\t" +
@@ -101,10 +103,11 @@ int Measure(const fs::path& lists, const fs::path& books, const fs::path& out) {
   std::printf("base words in some book: %d of the top 5,000 (%.1f%%), %d of the top %d (%.1f%%)\n",
               report.top5000, Percent(report.top5000, 5000), report.top10000, report.baseWords,
               Percent(report.top10000, report.baseWords));
-  std::printf("running spoken English resolved by the capture popup: %.1f%% of %lld words "
-              "(%zu of %zu forms unresolved)\n",
-              Percent(report.spokenResolved, report.spokenTotal), report.spokenTotal,
-              report.unresolvedForms.size(), forms.size());
+  std::printf(
+      "running spoken English resolved by the capture popup: %.1f%% of %lld words "
+      "(%zu of %zu forms unresolved)\n",
+      Percent(report.spokenResolved, report.spokenTotal), report.spokenTotal,
+      report.unresolvedForms.size(), forms.size());
   return disagreements ? 1 : 0;
 }
 
