@@ -53,15 +53,15 @@ long long JsonCount(std::string_view json, std::size_t& at) {
 // of "toes", nor "we" of "weed", "for" of "forest" or "not" of "noted".
 const std::set<std::string>& FunctionWords() {
   static const std::set<std::string> words = {
-      "a",     "am",    "an",     "and",   "any",   "as",     "at",    "both",  "but",  "by",
-      "each",  "for",   "from",   "he",    "her",   "hers",   "him",   "his",   "how",  "i",
-      "if",    "in",    "into",   "it",    "its",   "may",    "me",    "might", "mine", "must",
-      "my",    "no",    "nor",    "not",   "of",    "off",    "on",    "onto",  "or",   "our",
-      "ours",  "out",   "over",   "shall", "she",   "should", "so",    "some",  "than", "that",
-      "the",   "their", "theirs", "them",  "then",  "there",  "these", "they",  "this", "those",
-      "to",    "up",    "us",     "we",    "what",  "when",   "where", "which", "who",  "whom",
-      "whose", "why",   "will",   "with",  "would", "could",  "yes",   "you",   "your", "yours",
-      "all",   "here"};
+      "a",     "am",    "an",    "and",   "any",   "as",    "at",     "both", "but",
+      "by",    "each",  "for",   "from",  "he",    "her",   "hers",   "him",  "his",
+      "how",   "i",     "if",    "in",    "into",  "it",    "its",    "may",  "me",
+      "might", "must",  "my",    "no",    "nor",   "not",   "of",     "off",  "on",
+      "onto",  "or",    "our",   "ours",  "out",   "over",  "shall",  "she",  "should",
+      "so",    "some",  "than",  "that",  "the",   "their", "theirs", "them", "then",
+      "there", "these", "they",  "this",  "those", "to",    "up",     "us",   "we",
+      "what",  "when",  "where", "which", "who",   "whom",  "whose",  "why",  "will",
+      "with",  "would", "could", "yes",   "you",   "your",  "yours",  "all",  "here"};
   return words;
 }
 
