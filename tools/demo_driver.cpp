@@ -20,12 +20,21 @@ using vodari::remote::VodariProcess;
 
 namespace {
 
-// Without a window manager a dialog over the main window stays unpainted
-// until it moves; beside the main window both show whole.
+// Puts a dialog of the program beside the main window, where the picture
+// shows both whole: to its right, else below it, else at the screen's top
+// left corner, always inside the screen.
 void MoveBeside(HWND main, HWND dialog) {
-  RECT place;
+  RECT place = {}, size = {};
   ::GetWindowRect(main, &place);
-  if (dialog) ::SetWindowPos(dialog, nullptr, place.right + 8, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  if (dialog && ::GetWindowRect(dialog, &size)) {
+    const int width = size.right - size.left, height = size.bottom - size.top;
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    POINT at = {place.right + 8, place.top};
+    if (at.x + width > screenWidth) at = {place.left, place.bottom + 8};
+    if (at.y + height > screenHeight) at = {0, 0};
+    ::SetWindowPos(dialog, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
   ::Sleep(500);
 }
 
@@ -100,9 +109,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "demo: cannot start %s\n", exe.c_str());
     return 1;
   }
-  vodari::remote::MessageBoxInfo notice = program.WaitForMessageBox(15000);
-  if (notice) program.PressOk(notice);
-  if (!program.MainWindow()) {
+  // A notice shows at start only when the capture library is missing: wait
+  // for it or for the main window, whichever comes first.
+  VodariProcess::WaitUntil(
+      [&] {
+        if (vodari::remote::MessageBoxInfo notice = program.WaitForMessageBox(1))
+          program.PressOk(notice);
+        return program.MainWindow(1) != nullptr;
+      },
+      20000);
+  if (!program.MainWindow(1)) {
     std::fprintf(stderr, "demo: the main window did not appear\n");
     return 1;
   }

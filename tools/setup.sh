@@ -14,7 +14,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 
 native_pkgs=(cmake make g++ libgtest-dev googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine64 xvfb x11-apps imagemagick xauth locales fonts-wqy-microhei
+  wine wine64 xvfb x11-apps x11-utils openbox imagemagick xauth locales fonts-wqy-microhei
   libbenchmark-dev clang libclang-rt-dev
   nsis python3 unzip)
 

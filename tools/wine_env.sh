@@ -1,6 +1,7 @@
 # Sourced by the run and test scripts: sets up Wine for Vodari in a private
 # prefix under the build folder, with code page 936, and a virtual display
-# when there is none. Everything started here is stopped by vodari_wine_stop.
+# when there is none (VODARI_SCREEN, default 1024x768x24, sets its size).
+# Everything started here is stopped by vodari_wine_stop.
 
 vodari_wine_start() {
   local build_dir=$1
@@ -17,7 +18,7 @@ vodari_wine_start() {
   if [ -z "${DISPLAY:-}" ]; then
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${VODARI_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     VODARI_XVFB_PID=$!
     export DISPLAY=":$n"
     local tries=0

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ TEST_P(CheckBookFindings, ReportsExactlyTheExpectedFindings) {
 }
 
 const std::string kLong(1030, 'x');
+const std::string kHan25 = "一二三四五六七八九十一二三四五六七八九十一二三四五";
 
 INSTANTIATE_TEST_SUITE_P(
     Books, CheckBookFindings,
@@ -100,6 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "t\r\n@ cat\r\nm\r\n@dog \r\nm\r\n",
                   {{2, W, "\" cat\" starts with a blank"}, {4, W, "\"dog \" ends with a blank"}}},
         CheckCase{"empty_meaning", "t\r\n@a\r\n\r\n", {{3, W, "empty meaning of the word \"a\""}}},
+        CheckCase{"wide_meaning",  // 3 + 2 * 25 columns fit, 4 + 2 * 25 do not
+                  "t\r\n@a\r\nn. " + kHan25 + "\r\n@b\r\nvt. " + kHan25 + "\r\n",
+                  {{5, W,
+                    "meaning of \"b\" is 54 columns wide (a Chinese character is 2); "
+                    "an answer line of the test shows 53"}}},
         CheckCase{"long_meaning",
                   "t\r\n@a\r\n" + kLong + "\r\n",
                   {{3, E, "meaning is 1030 bytes; the program keeps the first 1023 and"}}},
@@ -118,6 +125,31 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"stray_cr", "t\r\n@a\r\r\nm\r\n", {{2, W, "carriage return (CR) at column 3"}}},
         CheckCase{"title_is_word", "@a\r\nm\r\n", {{1, W, "title line starts with \"@\""}}}),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+// The answer line's width is counted from these figures of the main dialog
+// template: answer edits 219 dialog units wide without border, font 宋体 12 pt.
+TEST(CheckBook, AnswerLineWidthMatchesTheMainDialogTemplate) {
+  std::ifstream rc(VODARI_MAIN_RC);
+  ASSERT_TRUE(rc);
+  std::string line;
+  while (std::getline(rc, line) && line.rfind("IDD_MAIN ", 0) != 0) {
+  }
+  int answerEdits = 0;
+  bool font = false;
+  while (std::getline(rc, line) && line != "END") {
+    font = font || line == u8"FONT 12, \"宋体\", 0, 0, 0x86";
+    int x = 0, y = 0, width = 0;
+    char id = 0;
+    if (std::sscanf(line.c_str(), " EDITTEXT IDC_MEANING_%c, %d, %d, %d", &id, &x, &y, &width) ==
+        4) {
+      ++answerEdits;
+      EXPECT_EQ(width, kAnswerEditWidthDlu) << line;
+      EXPECT_NE(line.find("NOT WS_BORDER"), std::string::npos) << line;
+    }
+  }
+  EXPECT_TRUE(font);
+  EXPECT_EQ(answerEdits, 4);
+}
 
 TEST(CheckBook, ReportsEntriesPastTheCapacity) {
   std::string book = "t\r\n";

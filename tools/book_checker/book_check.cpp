@@ -138,18 +138,30 @@ void CheckLineEnds(const std::vector<PhysicalLine>& lines, Report& report) {
 }
 
 void CheckLineLengths(const BookLayout& layout, Report& report) {
-  std::vector<bool> isMeaning(layout.lines.size() + 2, false);
+  // The entry whose meaning each line is, by line number.
+  std::vector<const BookEntry*> meaningOf(layout.lines.size() + 2, nullptr);
   for (const BookEntry& entry : layout.entries) {
     if (entry.meaningPiece.column == 0 && !entry.meaningPiece.nothing)
-      isMeaning[static_cast<std::size_t>(entry.meaningPiece.line)] = true;
+      meaningOf[static_cast<std::size_t>(entry.meaningPiece.line)] = &entry;
   }
   for (std::size_t i = 0; i < layout.lines.size(); ++i) {
     const std::string_view bytes = layout.lines[i].bytes;
-    if (bytes.size() <= kPiece) continue;
     const int number = static_cast<int>(i) + 1;
+    const BookEntry* entry = meaningOf[i + 1];
+    // A GBK double-byte character is two columns wide as it is two bytes
+    // long: the width in columns is the length in bytes.
+    if (entry && bytes.size() <= kPiece &&
+        bytes.size() > static_cast<std::size_t>(kAnswerLineColumns)) {
+      report.Warning(number, "meaning of " + Quoted(entry->word) + " is " +
+                                 std::to_string(bytes.size()) +
+                                 " columns wide (a Chinese character is 2); an answer line of "
+                                 "the test shows " +
+                                 std::to_string(kAnswerLineColumns) + ", the rest is cut off");
+    }
+    if (bytes.size() <= kPiece) continue;
     const std::string size = std::to_string(bytes.size());
     const std::string halved = CutsCharacter(bytes, kPiece) ? " (cutting a character in half)" : "";
-    if (isMeaning[i + 1]) {
+    if (entry) {
       report.Error(number, "meaning is " + size + " bytes; the program keeps the first " +
                                std::to_string(kPiece) + halved +
                                " and reads the rest as another line");

@@ -39,6 +39,23 @@ struct BookLayout {
 // The book as the program loads it. `bytes` must outlive the result.
 BookLayout ReadBookLayout(std::string_view bytes);
 
+// The width of an answer line of the test, in columns (an ASCII byte is one
+// column, a GBK double-byte character two), counted from the main dialog
+// template and its font, the same at every DPI:
+// - the answer edits (IDC_MEANING_A..D of IDD_MAIN) are 219 dialog units
+//   wide, without border;
+// - the dialog font is 宋体 (SimSun) 12 pt; a horizontal dialog unit is a
+//   quarter of the font's average character width, and SimSun's average
+//   character is an ASCII one, half an em: one column is 4 dialog units;
+// - an edit takes its margins from its font, half an average character on
+//   each side of a TrueType font: 2 dialog units each.
+// So 219 - 2 * 2 = 215 units hold 53 whole columns, 26 Chinese characters.
+inline constexpr int kAnswerEditWidthDlu = 219;
+inline constexpr int kDluPerColumn = 4;
+inline constexpr int kEditMarginDlu = 2;
+inline constexpr int kAnswerLineColumns =
+    (kAnswerEditWidthDlu - 2 * kEditMarginDlu) / kDluPerColumn;
+
 enum class Severity { kError, kWarning };
 
 struct Finding {

@@ -44,6 +44,8 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "MIT License"
 
 !define MUI_WELCOMEPAGE_TEXT "这个向导将把 Vodari ${VERSION} 安装到您的电脑上。$\r$\n$\r$\nVodari 帮助您学习英语单词：单词测试、背记、查询和屏幕取词。$\r$\n$\r$\n安装只为当前用户进行，不需要管理员权限。如果以前安装过 Vodari，您的学习记录和自定义字典都会保留。$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
+; The bottom text names the button as the Chinese language file labels it.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "如果您接受许可协议的条款，请点击 [我接受(I)] 继续安装。您必须接受协议才能安装 $(^NameDA)。"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
