@@ -1,0 +1,283 @@
+// The system's UI Automation client (IUIAutomation and the interfaces it
+// hands out) behind our automation interface.
+//
+// The MinGW headers do not declare the automation client interfaces, so the
+// few used here are declared from their published definitions: only the
+// leading methods up to the last one called, in their published order.
+#include <ole2.h>
+
+#include "automation_client.h"
+#include "com_ptr.h"
+
+namespace nhw32 {
+// Not in an unnamed namespace: the objects behind these interfaces come
+// from the system, and the compiler must not take the interfaces for a
+// closed hierarchy without implementations.
+namespace uia {
+
+struct IUIAutomationTextRange;
+
+struct IUIAutomationElement : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE SetFocus() = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** runtimeId) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindFirst(int scope, IUnknown* condition, IUIAutomationElement** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindAll(int scope, IUnknown* condition, IUnknown** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindFirstBuildCache(int scope, IUnknown* condition, IUnknown* cacheRequest,
+                                                        IUIAutomationElement** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindAllBuildCache(int scope, IUnknown* condition, IUnknown* cacheRequest,
+                                                      IUnknown** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE BuildUpdatedCache(IUnknown* cacheRequest, IUIAutomationElement** updated) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValue(int propertyId, VARIANT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValueEx(int propertyId, BOOL ignoreDefault, VARIANT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValue(int propertyId, VARIANT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValueEx(int propertyId, BOOL ignoreDefault, VARIANT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetCurrentPatternAs(int patternId, REFIID riid, void** pattern) = 0;
+};
+
+struct IUIAutomationTreeWalker : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE GetParentElement(IUIAutomationElement* element,
+                                                     IUIAutomationElement** parent) = 0;
+};
+
+struct IUIAutomation : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE CompareElements(IUIAutomationElement* a, IUIAutomationElement* b,
+                                                    BOOL* same) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CompareRuntimeIds(SAFEARRAY* a, SAFEARRAY* b, BOOL* same) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetRootElement(IUIAutomationElement** root) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ElementFromHandle(HWND window, IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ElementFromPoint(POINT point, IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetFocusedElement(IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetRootElementBuildCache(IUnknown* cacheRequest,
+                                                             IUIAutomationElement** root) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ElementFromHandleBuildCache(HWND window, IUnknown* cacheRequest,
+                                                                IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ElementFromPointBuildCache(POINT point, IUnknown* cacheRequest,
+                                                               IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetFocusedElementBuildCache(IUnknown* cacheRequest,
+                                                                IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CreateTreeWalker(IUnknown* condition, IUIAutomationTreeWalker** walker) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_ControlViewWalker(IUIAutomationTreeWalker** walker) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_ContentViewWalker(IUIAutomationTreeWalker** walker) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_RawViewWalker(IUIAutomationTreeWalker** walker) = 0;
+};
+
+struct IUIAutomationTextPattern : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE RangeFromPoint(POINT point, IUIAutomationTextRange** range) = 0;
+};
+
+struct IUIAutomationTextRange : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Clone(IUIAutomationTextRange** clone) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Compare(IUIAutomationTextRange* range, BOOL* same) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CompareEndpoints(int endpoint, IUIAutomationTextRange* range, int targetEndpoint,
+                                                     int* comparison) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ExpandToEnclosingUnit(int unit) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindAttribute(int attribute, VARIANT value, BOOL backward,
+                                                  IUIAutomationTextRange** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindText(BSTR text, BOOL backward, BOOL ignoreCase,
+                                             IUIAutomationTextRange** found) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetAttributeValue(int attribute, VARIANT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetBoundingRectangles(SAFEARRAY** rectangles) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetEnclosingElement(IUIAutomationElement** element) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetText(int maxLength, BSTR* text) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Move(int unit, int count, int* moved) = 0;
+  virtual HRESULT STDMETHODCALLTYPE MoveEndpointByUnit(int endpoint, int unit, int count, int* moved) = 0;
+  virtual HRESULT STDMETHODCALLTYPE MoveEndpointByRange(int endpoint, IUIAutomationTextRange* range,
+                                                        int targetEndpoint) = 0;
+};
+
+}  // namespace uia
+
+namespace {
+
+using uia::IUIAutomation;
+using uia::IUIAutomationElement;
+using uia::IUIAutomationTextPattern;
+using uia::IUIAutomationTextRange;
+using uia::IUIAutomationTreeWalker;
+
+// {ff48dba4-60ef-4201-aa87-54103eef594e}
+constexpr CLSID kClsidCUIAutomation = {0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
+// {30cbe57d-d9d0-452a-ab13-7ac5ac4825ee}
+constexpr IID kIidIUIAutomation = {0x30cbe57d, 0xd9d0, 0x452a, {0xab, 0x13, 0x7a, 0xc5, 0xac, 0x48, 0x25, 0xee}};
+// {32eba289-3583-42c9-9c59-3b6d9a1e9b6a}
+constexpr IID kIidIUIAutomationTextPattern = {
+    0x32eba289, 0x3583, 0x42c9, {0x9c, 0x59, 0x3b, 0x6d, 0x9a, 0x1e, 0x9b, 0x6a}};
+
+constexpr int kTextPatternId = 10014;
+constexpr int kControlTypePropertyId = 30003;
+constexpr int kNamePropertyId = 30005;
+constexpr int kValueValuePropertyId = 30045;
+
+class Variant {
+ public:
+  Variant() { ::VariantInit(&value_); }
+  ~Variant() { ::VariantClear(&value_); }
+  Variant(const Variant&) = delete;
+  Variant& operator=(const Variant&) = delete;
+  VARIANT* Receive() {
+    ::VariantClear(&value_);
+    return &value_;
+  }
+  const VARIANT& Get() const { return value_; }
+
+ private:
+  VARIANT value_;
+};
+
+class SafeArray {
+ public:
+  SafeArray() = default;
+  ~SafeArray() {
+    if (array_) ::SafeArrayDestroy(array_);
+  }
+  SafeArray(const SafeArray&) = delete;
+  SafeArray& operator=(const SafeArray&) = delete;
+  SAFEARRAY** Receive() { return &array_; }
+  SAFEARRAY* Get() const { return array_; }
+
+ private:
+  SAFEARRAY* array_ = nullptr;
+};
+
+std::u16string ToText(BSTR text) {
+  return text ? std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text)) : std::u16string();
+}
+
+class SystemRange : public automation::Range {
+ public:
+  ComPtr<IUIAutomationTextRange> range;
+
+  std::unique_ptr<automation::Range> Clone() override {
+    auto clone = std::make_unique<SystemRange>();
+    if (FAILED(range->Clone(clone->range.Receive())) || !clone->range) return nullptr;
+    return clone;
+  }
+  bool ExpandToEnclosingUnit(automation::TextUnit unit) override {
+    return SUCCEEDED(range->ExpandToEnclosingUnit(static_cast<int>(unit)));
+  }
+  bool MoveEndpointByRange(automation::Endpoint endpoint, automation::Range& other,
+                           automation::Endpoint otherEndpoint) override {
+    return SUCCEEDED(range->MoveEndpointByRange(static_cast<int>(endpoint), static_cast<SystemRange&>(other).range.Get(),
+                                                static_cast<int>(otherEndpoint)));
+  }
+  bool MoveEndpointByUnit(automation::Endpoint endpoint, automation::TextUnit unit, int count) override {
+    int moved = 0;
+    return SUCCEEDED(range->MoveEndpointByUnit(static_cast<int>(endpoint), static_cast<int>(unit), count, &moved));
+  }
+  bool GetText(int maxLength, std::u16string& text) override {
+    Bstr read;
+    if (FAILED(range->GetText(maxLength, read.Receive()))) return false;
+    text = read.Text(static_cast<std::size_t>(maxLength));
+    return true;
+  }
+  // Four doubles a rectangle: left, top, width, height.
+  bool GetBoundingRectangles(std::vector<automation::Rect>& rectangles) override {
+    SafeArray array;
+    rectangles.clear();
+    if (FAILED(range->GetBoundingRectangles(array.Receive()))) return false;
+    if (!array.Get()) return true;
+    VARTYPE type = VT_EMPTY;
+    LONG low = 0, high = -1;
+    if (FAILED(::SafeArrayGetVartype(array.Get(), &type)) || type != VT_R8 || ::SafeArrayGetDim(array.Get()) != 1 ||
+        FAILED(::SafeArrayGetLBound(array.Get(), 1, &low)) || FAILED(::SafeArrayGetUBound(array.Get(), 1, &high)))
+      return false;
+    double* values = nullptr;
+    if (FAILED(::SafeArrayAccessData(array.Get(), reinterpret_cast<void**>(&values)))) return false;
+    for (LONG i = 0; i + 3 <= high - low; i += 4)
+      rectangles.push_back({values[i], values[i + 1], values[i + 2], values[i + 3]});
+    ::SafeArrayUnaccessData(array.Get());
+    return true;
+  }
+};
+
+class SystemTextPattern : public automation::TextPattern {
+ public:
+  ComPtr<IUIAutomationTextPattern> pattern;
+
+  std::unique_ptr<automation::Range> RangeFromPoint(automation::Point point) override {
+    auto range = std::make_unique<SystemRange>();
+    if (FAILED(pattern->RangeFromPoint(POINT{point.x, point.y}, range->range.Receive())) || !range->range)
+      return nullptr;
+    return range;
+  }
+};
+
+class SystemElement : public automation::Element {
+ public:
+  // `walker` belongs to the client, which outlives every element it made.
+  explicit SystemElement(IUIAutomationTreeWalker* walker) : walker_(walker) {}
+  ComPtr<IUIAutomationElement> element;
+
+  // Only through the client's calls, which report an error where the
+  // pattern cannot be had; never through the flat UiaGetPatternProvider.
+  std::unique_ptr<automation::TextPattern> GetTextPattern() override {
+    auto pattern = std::make_unique<SystemTextPattern>();
+    if (FAILED(element->GetCurrentPatternAs(kTextPatternId, kIidIUIAutomationTextPattern,
+                                            pattern->pattern.ReceiveVoid())) ||
+        !pattern->pattern)
+      return nullptr;
+    return pattern;
+  }
+  std::unique_ptr<automation::Element> GetParent() override {
+    if (!walker_) return nullptr;
+    auto parent = std::make_unique<SystemElement>(walker_);
+    if (FAILED(walker_->GetParentElement(element.Get(), parent->element.Receive())) || !parent->element)
+      return nullptr;
+    return parent;
+  }
+  bool GetControlType(int& type) override {
+    Variant value;
+    if (FAILED(element->GetCurrentPropertyValue(kControlTypePropertyId, value.Receive())) || value.Get().vt != VT_I4)
+      return false;
+    type = value.Get().lVal;
+    return true;
+  }
+  bool GetValue(std::u16string& text) override { return TextProperty(kValueValuePropertyId, text); }
+  bool GetName(std::u16string& text) override { return TextProperty(kNamePropertyId, text); }
+
+ private:
+  bool TextProperty(int propertyId, std::u16string& text) {
+    Variant value;
+    if (FAILED(element->GetCurrentPropertyValue(propertyId, value.Receive())) || value.Get().vt != VT_BSTR)
+      return false;
+    text = ToText(value.Get().bstrVal);
+    return true;
+  }
+
+  IUIAutomationTreeWalker* walker_;
+};
+
+class SystemClient : public automation::Client {
+ public:
+  ComPtr<IUIAutomation> automation;
+  ComPtr<IUIAutomationTreeWalker> walker;  // the raw view; null when the client has none
+
+  std::unique_ptr<automation::Element> ElementFromPoint(automation::Point point) override {
+    auto element = std::make_unique<SystemElement>(walker.Get());
+    if (FAILED(automation->ElementFromPoint(POINT{point.x, point.y}, element->element.Receive())) ||
+        !element->element)
+      return nullptr;
+    return element;
+  }
+  std::unique_ptr<automation::Element> ElementFromHandle(std::uintptr_t window) override {
+    auto element = std::make_unique<SystemElement>(walker.Get());
+    if (FAILED(automation->ElementFromHandle(reinterpret_cast<HWND>(window), element->element.Receive())) ||
+        !element->element)
+      return nullptr;
+    return element;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<automation::Client> MakeSystemAutomationClient() {
+  auto client = std::make_unique<SystemClient>();
+  if (FAILED(::CoCreateInstance(kClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER, kIidIUIAutomation,
+                                client->automation.ReceiveVoid())) ||
+      !client->automation)
+    return nullptr;
+  if (FAILED(client->automation->get_RawViewWalker(client->walker.Receive()))) client->walker.Reset();
+  return client;
+}
+
+}  // namespace nhw32
