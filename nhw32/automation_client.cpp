@@ -59,6 +59,7 @@ struct IUIAutomation : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE get_ControlViewWalker(IUIAutomationTreeWalker** walker) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_ContentViewWalker(IUIAutomationTreeWalker** walker) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_RawViewWalker(IUIAutomationTreeWalker** walker) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_RawViewCondition(IUnknown** condition) = 0;
 };
 
 struct IUIAutomationTextPattern : IUnknown {
@@ -227,7 +228,8 @@ class SystemElement : public automation::Element {
   }
   bool GetControlType(int& type) override {
     Variant value;
-    if (FAILED(element->GetCurrentPropertyValue(kControlTypePropertyId, value.Receive())) || value.Get().vt != VT_I4)
+    if (FAILED(element->GetCurrentPropertyValueEx(kControlTypePropertyId, TRUE, value.Receive())) ||
+        value.Get().vt != VT_I4)
       return false;
     type = value.Get().lVal;
     return true;
@@ -236,9 +238,12 @@ class SystemElement : public automation::Element {
   bool GetName(std::u16string& text) override { return TextProperty(kNamePropertyId, text); }
 
  private:
+  // Without the property's default value: a property the provider does not
+  // support is no text. (Wine's client knows no default values and fails the
+  // plain GetCurrentPropertyValue.)
   bool TextProperty(int propertyId, std::u16string& text) {
     Variant value;
-    if (FAILED(element->GetCurrentPropertyValue(propertyId, value.Receive())) || value.Get().vt != VT_BSTR)
+    if (FAILED(element->GetCurrentPropertyValueEx(propertyId, TRUE, value.Receive())) || value.Get().vt != VT_BSTR)
       return false;
     text = ToText(value.Get().bstrVal);
     return true;
@@ -276,7 +281,14 @@ std::unique_ptr<automation::Client> MakeSystemAutomationClient() {
                                 client->automation.ReceiveVoid())) ||
       !client->automation)
     return nullptr;
-  if (FAILED(client->automation->get_RawViewWalker(client->walker.Receive()))) client->walker.Reset();
+  // The raw view's walker, or one made on the raw view's condition where
+  // the client does not hand out the former (Wine's).
+  if (FAILED(client->automation->get_RawViewWalker(client->walker.Receive()))) {
+    ComPtr<IUnknown> rawView;
+    if (FAILED(client->automation->get_RawViewCondition(rawView.Receive())) || !rawView ||
+        FAILED(client->automation->CreateTreeWalker(rawView.Get(), client->walker.Receive())))
+      client->walker.Reset();
+  }
   return client;
 }
 
