@@ -1,93 +1,11 @@
 // The system's UI Automation client (IUIAutomation and the interfaces it
 // hands out) behind our automation interface.
-//
-// The MinGW headers do not declare the automation client interfaces, so the
-// few used here are declared from their published definitions: only the
-// leading methods up to the last one called, in their published order.
-#include <ole2.h>
-
 #include "automation_client.h"
+
 #include "com_ptr.h"
+#include "uia_interfaces.h"
 
 namespace nhw32 {
-// Not in an unnamed namespace: the objects behind these interfaces come
-// from the system, and the compiler must not take the interfaces for a
-// closed hierarchy without implementations.
-namespace uia {
-
-struct IUIAutomationTextRange;
-
-struct IUIAutomationElement : IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE SetFocus() = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** runtimeId) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindFirst(int scope, IUnknown* condition, IUIAutomationElement** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindAll(int scope, IUnknown* condition, IUnknown** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindFirstBuildCache(int scope, IUnknown* condition, IUnknown* cacheRequest,
-                                                        IUIAutomationElement** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindAllBuildCache(int scope, IUnknown* condition, IUnknown* cacheRequest,
-                                                      IUnknown** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE BuildUpdatedCache(IUnknown* cacheRequest, IUIAutomationElement** updated) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValue(int propertyId, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValueEx(int propertyId, BOOL ignoreDefault, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValue(int propertyId, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValueEx(int propertyId, BOOL ignoreDefault, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetCurrentPatternAs(int patternId, REFIID riid, void** pattern) = 0;
-};
-
-struct IUIAutomationTreeWalker : IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE GetParentElement(IUIAutomationElement* element,
-                                                     IUIAutomationElement** parent) = 0;
-};
-
-struct IUIAutomation : IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE CompareElements(IUIAutomationElement* a, IUIAutomationElement* b,
-                                                    BOOL* same) = 0;
-  virtual HRESULT STDMETHODCALLTYPE CompareRuntimeIds(SAFEARRAY* a, SAFEARRAY* b, BOOL* same) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetRootElement(IUIAutomationElement** root) = 0;
-  virtual HRESULT STDMETHODCALLTYPE ElementFromHandle(HWND window, IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE ElementFromPoint(POINT point, IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetFocusedElement(IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetRootElementBuildCache(IUnknown* cacheRequest,
-                                                             IUIAutomationElement** root) = 0;
-  virtual HRESULT STDMETHODCALLTYPE ElementFromHandleBuildCache(HWND window, IUnknown* cacheRequest,
-                                                                IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE ElementFromPointBuildCache(POINT point, IUnknown* cacheRequest,
-                                                               IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetFocusedElementBuildCache(IUnknown* cacheRequest,
-                                                                IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE CreateTreeWalker(IUnknown* condition, IUIAutomationTreeWalker** walker) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_ControlViewWalker(IUIAutomationTreeWalker** walker) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_ContentViewWalker(IUIAutomationTreeWalker** walker) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_RawViewWalker(IUIAutomationTreeWalker** walker) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_RawViewCondition(IUnknown** condition) = 0;
-};
-
-struct IUIAutomationTextPattern : IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE RangeFromPoint(POINT point, IUIAutomationTextRange** range) = 0;
-};
-
-struct IUIAutomationTextRange : IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE Clone(IUIAutomationTextRange** clone) = 0;
-  virtual HRESULT STDMETHODCALLTYPE Compare(IUIAutomationTextRange* range, BOOL* same) = 0;
-  virtual HRESULT STDMETHODCALLTYPE CompareEndpoints(int endpoint, IUIAutomationTextRange* range, int targetEndpoint,
-                                                     int* comparison) = 0;
-  virtual HRESULT STDMETHODCALLTYPE ExpandToEnclosingUnit(int unit) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindAttribute(int attribute, VARIANT value, BOOL backward,
-                                                  IUIAutomationTextRange** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FindText(BSTR text, BOOL backward, BOOL ignoreCase,
-                                             IUIAutomationTextRange** found) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetAttributeValue(int attribute, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetBoundingRectangles(SAFEARRAY** rectangles) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetEnclosingElement(IUIAutomationElement** element) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetText(int maxLength, BSTR* text) = 0;
-  virtual HRESULT STDMETHODCALLTYPE Move(int unit, int count, int* moved) = 0;
-  virtual HRESULT STDMETHODCALLTYPE MoveEndpointByUnit(int endpoint, int unit, int count, int* moved) = 0;
-  virtual HRESULT STDMETHODCALLTYPE MoveEndpointByRange(int endpoint, IUIAutomationTextRange* range,
-                                                        int targetEndpoint) = 0;
-};
-
-}  // namespace uia
-
 namespace {
 
 using uia::IUIAutomation;
@@ -95,19 +13,6 @@ using uia::IUIAutomationElement;
 using uia::IUIAutomationTextPattern;
 using uia::IUIAutomationTextRange;
 using uia::IUIAutomationTreeWalker;
-
-// {ff48dba4-60ef-4201-aa87-54103eef594e}
-constexpr CLSID kClsidCUIAutomation = {0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
-// {30cbe57d-d9d0-452a-ab13-7ac5ac4825ee}
-constexpr IID kIidIUIAutomation = {0x30cbe57d, 0xd9d0, 0x452a, {0xab, 0x13, 0x7a, 0xc5, 0xac, 0x48, 0x25, 0xee}};
-// {32eba289-3583-42c9-9c59-3b6d9a1e9b6a}
-constexpr IID kIidIUIAutomationTextPattern = {
-    0x32eba289, 0x3583, 0x42c9, {0x9c, 0x59, 0x3b, 0x6d, 0x9a, 0x1e, 0x9b, 0x6a}};
-
-constexpr int kTextPatternId = 10014;
-constexpr int kControlTypePropertyId = 30003;
-constexpr int kNamePropertyId = 30005;
-constexpr int kValueValuePropertyId = 30045;
 
 class Variant {
  public:
@@ -141,7 +46,8 @@ class SafeArray {
 };
 
 std::u16string ToText(BSTR text) {
-  return text ? std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text)) : std::u16string();
+  return text ? std::u16string(reinterpret_cast<const char16_t*>(text), ::SysStringLen(text))
+              : std::u16string();
 }
 
 class SystemRange : public automation::Range {
@@ -158,12 +64,15 @@ class SystemRange : public automation::Range {
   }
   bool MoveEndpointByRange(automation::Endpoint endpoint, automation::Range& other,
                            automation::Endpoint otherEndpoint) override {
-    return SUCCEEDED(range->MoveEndpointByRange(static_cast<int>(endpoint), static_cast<SystemRange&>(other).range.Get(),
+    return SUCCEEDED(range->MoveEndpointByRange(static_cast<int>(endpoint),
+                                                static_cast<SystemRange&>(other).range.Get(),
                                                 static_cast<int>(otherEndpoint)));
   }
-  bool MoveEndpointByUnit(automation::Endpoint endpoint, automation::TextUnit unit, int count) override {
+  bool MoveEndpointByUnit(automation::Endpoint endpoint, automation::TextUnit unit,
+                          int count) override {
     int moved = 0;
-    return SUCCEEDED(range->MoveEndpointByUnit(static_cast<int>(endpoint), static_cast<int>(unit), count, &moved));
+    return SUCCEEDED(range->MoveEndpointByUnit(static_cast<int>(endpoint), static_cast<int>(unit),
+                                               count, &moved));
   }
   bool GetText(int maxLength, std::u16string& text) override {
     Bstr read;
@@ -179,8 +88,9 @@ class SystemRange : public automation::Range {
     if (!array.Get()) return true;
     VARTYPE type = VT_EMPTY;
     LONG low = 0, high = -1;
-    if (FAILED(::SafeArrayGetVartype(array.Get(), &type)) || type != VT_R8 || ::SafeArrayGetDim(array.Get()) != 1 ||
-        FAILED(::SafeArrayGetLBound(array.Get(), 1, &low)) || FAILED(::SafeArrayGetUBound(array.Get(), 1, &high)))
+    if (FAILED(::SafeArrayGetVartype(array.Get(), &type)) || type != VT_R8 ||
+        ::SafeArrayGetDim(array.Get()) != 1 || FAILED(::SafeArrayGetLBound(array.Get(), 1, &low)) ||
+        FAILED(::SafeArrayGetUBound(array.Get(), 1, &high)))
       return false;
     double* values = nullptr;
     if (FAILED(::SafeArrayAccessData(array.Get(), reinterpret_cast<void**>(&values)))) return false;
@@ -197,7 +107,8 @@ class SystemTextPattern : public automation::TextPattern {
 
   std::unique_ptr<automation::Range> RangeFromPoint(automation::Point point) override {
     auto range = std::make_unique<SystemRange>();
-    if (FAILED(pattern->RangeFromPoint(POINT{point.x, point.y}, range->range.Receive())) || !range->range)
+    if (FAILED(pattern->RangeFromPoint(POINT{point.x, point.y}, range->range.Receive())) ||
+        !range->range)
       return nullptr;
     return range;
   }
@@ -213,7 +124,7 @@ class SystemElement : public automation::Element {
   // pattern cannot be had; never through the flat UiaGetPatternProvider.
   std::unique_ptr<automation::TextPattern> GetTextPattern() override {
     auto pattern = std::make_unique<SystemTextPattern>();
-    if (FAILED(element->GetCurrentPatternAs(kTextPatternId, kIidIUIAutomationTextPattern,
+    if (FAILED(element->GetCurrentPatternAs(uia::kTextPatternId, uia::kIidIUIAutomationTextPattern,
                                             pattern->pattern.ReceiveVoid())) ||
         !pattern->pattern)
       return nullptr;
@@ -222,20 +133,24 @@ class SystemElement : public automation::Element {
   std::unique_ptr<automation::Element> GetParent() override {
     if (!walker_) return nullptr;
     auto parent = std::make_unique<SystemElement>(walker_);
-    if (FAILED(walker_->GetParentElement(element.Get(), parent->element.Receive())) || !parent->element)
+    if (FAILED(walker_->GetParentElement(element.Get(), parent->element.Receive())) ||
+        !parent->element)
       return nullptr;
     return parent;
   }
   bool GetControlType(int& type) override {
     Variant value;
-    if (FAILED(element->GetCurrentPropertyValueEx(kControlTypePropertyId, TRUE, value.Receive())) ||
+    if (FAILED(element->GetCurrentPropertyValueEx(uia::kControlTypePropertyId, TRUE,
+                                                  value.Receive())) ||
         value.Get().vt != VT_I4)
       return false;
     type = value.Get().lVal;
     return true;
   }
-  bool GetValue(std::u16string& text) override { return TextProperty(kValueValuePropertyId, text); }
-  bool GetName(std::u16string& text) override { return TextProperty(kNamePropertyId, text); }
+  bool GetValue(std::u16string& text) override {
+    return TextProperty(uia::kValueValuePropertyId, text);
+  }
+  bool GetName(std::u16string& text) override { return TextProperty(uia::kNamePropertyId, text); }
 
  private:
   // Without the property's default value: a property the provider does not
@@ -243,7 +158,8 @@ class SystemElement : public automation::Element {
   // plain GetCurrentPropertyValue.)
   bool TextProperty(int propertyId, std::u16string& text) {
     Variant value;
-    if (FAILED(element->GetCurrentPropertyValueEx(propertyId, TRUE, value.Receive())) || value.Get().vt != VT_BSTR)
+    if (FAILED(element->GetCurrentPropertyValueEx(propertyId, TRUE, value.Receive())) ||
+        value.Get().vt != VT_BSTR)
       return false;
     text = ToText(value.Get().bstrVal);
     return true;
@@ -266,7 +182,8 @@ class SystemClient : public automation::Client {
   }
   std::unique_ptr<automation::Element> ElementFromHandle(std::uintptr_t window) override {
     auto element = std::make_unique<SystemElement>(walker.Get());
-    if (FAILED(automation->ElementFromHandle(reinterpret_cast<HWND>(window), element->element.Receive())) ||
+    if (FAILED(automation->ElementFromHandle(reinterpret_cast<HWND>(window),
+                                             element->element.Receive())) ||
         !element->element)
       return nullptr;
     return element;
@@ -277,8 +194,8 @@ class SystemClient : public automation::Client {
 
 std::unique_ptr<automation::Client> MakeSystemAutomationClient() {
   auto client = std::make_unique<SystemClient>();
-  if (FAILED(::CoCreateInstance(kClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER, kIidIUIAutomation,
-                                client->automation.ReceiveVoid())) ||
+  if (FAILED(::CoCreateInstance(uia::kClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
+                                uia::kIidIUIAutomation, client->automation.ReceiveVoid())) ||
       !client->automation)
     return nullptr;
   // The raw view's walker, or one made on the raw view's condition where

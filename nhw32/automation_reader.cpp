@@ -76,10 +76,11 @@ bool ReadRange(TextPattern& pattern, Point point, Reading& reading) {
   std::u16string text, before, unitText;
   const std::unique_ptr<Range> following = unit->Clone();
   const std::unique_ptr<Range> head = unit->Clone();
-  if (!following || !following->MoveEndpointByUnit(Endpoint::kEnd, TextUnit::kCharacter, kFollowingUnits) ||
+  if (!following ||
+      !following->MoveEndpointByUnit(Endpoint::kEnd, TextUnit::kCharacter, kFollowingUnits) ||
       !following->GetText(kMaxRangeUnits, text) || !head ||
-      !head->MoveEndpointByRange(Endpoint::kEnd, *at, Endpoint::kStart) || !head->GetText(kMaxRangeUnits, before) ||
-      !unit->GetText(kMaxRangeUnits, unitText))
+      !head->MoveEndpointByRange(Endpoint::kEnd, *at, Endpoint::kStart) ||
+      !head->GetText(kMaxRangeUnits, before) || !unit->GetText(kMaxRangeUnits, unitText))
     return false;
   reading.kind = Reading::Kind::kTextPattern;
   reading.text = text;
@@ -94,13 +95,16 @@ bool ReadRange(TextPattern& pattern, Point point, Reading& reading) {
   const int startMove = static_cast<int>(word.begin);
   const int endMove = static_cast<int>(word.end) - static_cast<int>(unitText.size());
   std::vector<Rect> rects;
-  if (!own || (startMove != 0 && !own->MoveEndpointByUnit(Endpoint::kStart, TextUnit::kCharacter, startMove)) ||
+  if (!own ||
+      (startMove != 0 &&
+       !own->MoveEndpointByUnit(Endpoint::kStart, TextUnit::kCharacter, startMove)) ||
       (endMove != 0 && !own->MoveEndpointByUnit(Endpoint::kEnd, TextUnit::kCharacter, endMove)) ||
       !own->GetBoundingRectangles(rects) || rects.empty())
     return true;  // no rectangle: the text as read
   // The range at a point is the nearest one: past the end of a line, below
   // the text or on a blank it is a word the pointer is not on.
-  if (std::none_of(rects.begin(), rects.end(), [point](const Rect& rect) { return Contains(rect, point); }))
+  if (std::none_of(rects.begin(), rects.end(),
+                   [point](const Rect& rect) { return Contains(rect, point); }))
     return NoWord(reading);
   reading.hasArea = true;
   reading.area = Union(rects);
@@ -113,7 +117,8 @@ void ReadLabel(Element& element, Reading& reading) {
   int type = 0;
   if (!element.GetControlType(type) || !ShowsText(type)) return;
   const auto firstWord = [](const std::u16string& text) {
-    return static_cast<std::size_t>(std::find_if(text.begin(), text.end(), IsWordUnit) - text.begin());
+    return static_cast<std::size_t>(std::find_if(text.begin(), text.end(), IsWordUnit) -
+                                    text.begin());
   };
   std::u16string text;
   if (!element.GetValue(text) || firstWord(text) == text.size()) {

@@ -76,7 +76,8 @@ class Client {
 struct Reading {
   enum class Kind {
     kNothing,      // no element, or one without text pattern that shows no text
-    kTextPattern,  // the text from the provider's word unit on (empty when the pointer is on no word)
+    kTextPattern,  // the text from the provider's word unit on (empty when the pointer is on no
+                   // word)
     kLabel,        // no text pattern: the value or name of an element that shows text
   };
   Kind kind = Kind::kNothing;

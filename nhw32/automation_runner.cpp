@@ -13,19 +13,21 @@ namespace automation {
 struct Runner::Channel {
   std::mutex mutex;
   std::condition_variable changed;
-  bool noClient = false;   // the thread could make no client and has ended
-  bool stop = false;       // the thread is to end as soon as it may
-  bool leftBehind = false; // it was given up in a call that did not come back
-  bool queued = false;     // a read is waiting for the thread
-  bool running = false;    // the thread is reading
-  bool done = false;       // `result` holds the answer to the last read
+  bool noClient = false;    // the thread could make no client and has ended
+  bool stop = false;        // the thread is to end as soon as it may
+  bool leftBehind = false;  // it was given up in a call that did not come back
+  bool queued = false;      // a read is waiting for the thread
+  bool running = false;     // the thread is reading
+  bool done = false;        // `result` holds the answer to the last read
   std::uintptr_t window = 0;
   Point point;
   Reading result;
 };
 
 Runner::Runner(MakeClient makeClient, StartThread startThread, int maxLeftBehind)
-    : makeClient_(std::move(makeClient)), startThread_(std::move(startThread)), maxLeftBehind_(maxLeftBehind) {
+    : makeClient_(std::move(makeClient)),
+      startThread_(std::move(startThread)),
+      maxLeftBehind_(maxLeftBehind) {
   StartChannel();
 }
 
@@ -42,7 +44,9 @@ bool Runner::StartChannel() {
   try {
     const auto leftBehind = leftBehind_;
     const MakeClient makeClient = makeClient_;
-    if (!startThread_([channel, makeClient, leftBehind] { Serve(channel, makeClient, leftBehind); })) return false;
+    if (!startThread_(
+            [channel, makeClient, leftBehind] { Serve(channel, makeClient, leftBehind); }))
+      return false;
   } catch (...) {
     return false;
   }

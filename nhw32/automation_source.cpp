@@ -38,8 +38,8 @@ DWORD WINAPI AutomationThreadMain(void* parameter) {
 
 bool StartAutomationThread(std::function<void()> body) {
   HMODULE module = nullptr;
-  if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&AutomationThreadMain),
-                            &module))
+  if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                            reinterpret_cast<LPCWSTR>(&AutomationThreadMain), &module))
     return false;
   auto* start = new ThreadStart{std::move(body), module};
   HANDLE thread = ::CreateThread(nullptr, 0, &AutomationThreadMain, start, 0, nullptr);
@@ -75,10 +75,11 @@ class TextPatternSource : public TextSource {
  public:
   explicit TextPatternSource(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
 
-  ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline, CapturedLine& line) override {
+  ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline,
+                  CapturedLine& line) override {
     shared_->point = screenPoint;
-    shared_->last = shared_->runner.Read(reinterpret_cast<std::uintptr_t>(window), {screenPoint.x, screenPoint.y},
-                                         deadline.Remaining());
+    shared_->last = shared_->runner.Read(reinterpret_cast<std::uintptr_t>(window),
+                                         {screenPoint.x, screenPoint.y}, deadline.Remaining());
     if (!shared_->last || shared_->last->kind != automation::Reading::Kind::kTextPattern)
       return ReadResult::kNotMine;
     Fill(*shared_->last, line);
@@ -95,8 +96,8 @@ class LabelSource : public TextSource {
 
   ReadResult Read(HWND, POINT screenPoint, const Deadline&, CapturedLine& line) override {
     const std::optional<automation::Reading>& last = shared_->last;
-    if (!last || last->kind != automation::Reading::Kind::kLabel || shared_->point.x != screenPoint.x ||
-        shared_->point.y != screenPoint.y)
+    if (!last || last->kind != automation::Reading::Kind::kLabel ||
+        shared_->point.x != screenPoint.x || shared_->point.y != screenPoint.y)
       return ReadResult::kNotMine;
     Fill(*last, line);
     return ReadResult::kRead;

@@ -7,8 +7,8 @@
 // The MinGW headers do not declare the provider interfaces, and there is no
 // import library for uiautomationcore.dll: the interfaces are declared from
 // their published definitions and its two functions taken at run time.
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 namespace {
 
@@ -22,13 +22,15 @@ struct IRawElementProviderSimple : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE get_ProviderOptions(int* options) = 0;
   virtual HRESULT STDMETHODCALLTYPE GetPatternProvider(int patternId, IUnknown** provider) = 0;
   virtual HRESULT STDMETHODCALLTYPE GetPropertyValue(int propertyId, VARIANT* value) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** host) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  get_HostRawElementProvider(IRawElementProviderSimple** host) = 0;
 };
 
 struct ITextProvider : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** ranges) = 0;
   virtual HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** ranges) = 0;
-  virtual HRESULT STDMETHODCALLTYPE RangeFromChild(IRawElementProviderSimple* child, ITextRangeProvider** range) = 0;
+  virtual HRESULT STDMETHODCALLTYPE RangeFromChild(IRawElementProviderSimple* child,
+                                                   ITextRangeProvider** range) = 0;
   virtual HRESULT STDMETHODCALLTYPE RangeFromPoint(UiaPoint point, ITextRangeProvider** range) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_DocumentRange(ITextRangeProvider** range) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_SupportedTextSelection(int* selection) = 0;
@@ -42,8 +44,10 @@ struct IValueProvider : IUnknown {
 
 constexpr IID kIidRawElementProviderSimple = {
     0xd6dd68d1, 0x86fd, 0x4332, {0x86, 0x66, 0x9a, 0xbe, 0xde, 0xa2, 0xd2, 0x4c}};
-constexpr IID kIidTextProvider = {0x3589c92c, 0x63f3, 0x4367, {0x99, 0xbb, 0xad, 0xa6, 0x53, 0xb7, 0x7c, 0xf2}};
-constexpr IID kIidValueProvider = {0xc7935180, 0x6fb3, 0x4201, {0xb1, 0x74, 0x7d, 0xf7, 0x3a, 0xdb, 0xf6, 0x4a}};
+constexpr IID kIidTextProvider = {
+    0x3589c92c, 0x63f3, 0x4367, {0x99, 0xbb, 0xad, 0xa6, 0x53, 0xb7, 0x7c, 0xf2}};
+constexpr IID kIidValueProvider = {
+    0xc7935180, 0x6fb3, 0x4201, {0xb1, 0x74, 0x7d, 0xf7, 0x3a, 0xdb, 0xf6, 0x4a}};
 
 constexpr LONG kUiaRootObjectId = -25;
 constexpr int kServerSideProvider = 2;
@@ -103,12 +107,21 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
   HRESULT STDMETHODCALLTYPE GetPropertyValue(int propertyId, VARIANT* value) override {
     ::VariantInit(value);
     switch (propertyId) {
-      case kControlTypePropertyId: value->vt = VT_I4, value->lVal = kEditControlTypeId; break;
-      case kNamePropertyId: value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kName); break;
-      case kValueValuePropertyId: value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kValue); break;
+      case kControlTypePropertyId:
+        value->vt = VT_I4, value->lVal = kEditControlTypeId;
+        break;
+      case kNamePropertyId:
+        value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kName);
+        break;
+      case kValueValuePropertyId:
+        value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kValue);
+        break;
       case kIsTextPatternAvailablePropertyId:
-      case kIsValuePatternAvailablePropertyId: value->vt = VT_BOOL, value->boolVal = VARIANT_TRUE; break;
-      default: break;
+      case kIsValuePatternAvailablePropertyId:
+        value->vt = VT_BOOL, value->boolVal = VARIANT_TRUE;
+        break;
+      default:
+        break;
     }
     return S_OK;
   }
@@ -117,9 +130,14 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
     return g_hostProvider ? g_hostProvider(window_, host) : S_OK;
   }
 
-  HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** ranges) override { return *ranges = nullptr, E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** ranges) override { return *ranges = nullptr, E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE RangeFromChild(IRawElementProviderSimple*, ITextRangeProvider** range) override {
+  HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** ranges) override {
+    return *ranges = nullptr, E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** ranges) override {
+    return *ranges = nullptr, E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE RangeFromChild(IRawElementProviderSimple*,
+                                           ITextRangeProvider** range) override {
     return *range = nullptr, E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE RangeFromPoint(UiaPoint, ITextRangeProvider** range) override {
@@ -128,14 +146,18 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
   HRESULT STDMETHODCALLTYPE get_DocumentRange(ITextRangeProvider** range) override {
     return *range = nullptr, E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE get_SupportedTextSelection(int* selection) override { return *selection = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE get_SupportedTextSelection(int* selection) override {
+    return *selection = 0, S_OK;
+  }
 
   HRESULT STDMETHODCALLTYPE SetValue(LPCWSTR) override { return E_ACCESSDENIED; }
   HRESULT STDMETHODCALLTYPE get_Value(BSTR* value) override {
     *value = ::SysAllocString(kValue);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL* readOnly) override { return *readOnly = TRUE, S_OK; }
+  HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL* readOnly) override {
+    return *readOnly = TRUE, S_OK;
+  }
 
  private:
   virtual ~Provider() = default;
@@ -146,7 +168,8 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
 Provider* g_provider = nullptr;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == kUiaRootObjectId && g_returnProvider && g_provider)
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == kUiaRootObjectId &&
+      g_returnProvider && g_provider)
     return g_returnProvider(window, wParam, lParam, g_provider);
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -158,8 +181,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (HMODULE core = ::LoadLibraryW(L"uiautomationcore.dll")) {
     g_returnProvider = reinterpret_cast<ReturnProviderFn>(
         reinterpret_cast<void*>(::GetProcAddress(core, "UiaReturnRawElementProvider")));
-    g_hostProvider =
-        reinterpret_cast<HostProviderFn>(reinterpret_cast<void*>(::GetProcAddress(core, "UiaHostProviderFromHwnd")));
+    g_hostProvider = reinterpret_cast<HostProviderFn>(
+        reinterpret_cast<void*>(::GetProcAddress(core, "UiaHostProviderFromHwnd")));
   }
   WNDCLASSW cls = {};
   cls.lpfnWndProc = WindowProc;
@@ -168,8 +191,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   cls.lpszClassName = L"Nhw32AutomationTarget";
   ::RegisterClassW(&cls);
   // Beside the capture target's windows, not over them.
-  HWND window = ::CreateWindowExW(WS_EX_TOPMOST, cls.lpszClassName, L"", WS_POPUP, 650, 100, 300, 60, nullptr,
-                                  nullptr, instance, nullptr);
+  HWND window = ::CreateWindowExW(WS_EX_TOPMOST, cls.lpszClassName, L"", WS_POPUP, 650, 100, 300,
+                                  60, nullptr, nullptr, instance, nullptr);
   g_provider = new Provider(window);
   ::ShowWindow(window, SW_SHOW);
   MSG message;

@@ -29,7 +29,8 @@ constexpr long kWidth = 10;
 constexpr long kHeight = 20;
 
 struct Document {
-  explicit Document(bool noRects = false, bool fails = false) : noRectangles(noRects), failing(fails) {}
+  explicit Document(bool noRects = false, bool fails = false)
+      : noRectangles(noRects), failing(fails) {}
   std::u16string text = u"The quick, brown fox\r\njumps over the lazy dog.\r\n\r\nlast";
   bool noRectangles;
   bool failing;
@@ -55,7 +56,8 @@ class StandInRange : public Range {
     if (unit == TextUnit::kLine) {
       while (b > 0 && text_[b - 1] != u'\n') --b;
       e = b;
-      while (e < text_.size() && text_[e++] != u'\n') {}
+      while (e < text_.size() && text_[e++] != u'\n') {
+      }
     } else if (unit == TextUnit::kWord && b < text_.size() && IsBreak(text_[b])) {
       e = text_.find(u'\n', b) + 1;
     } else if (unit == TextUnit::kWord) {
@@ -76,11 +78,13 @@ class StandInRange : public Range {
   bool MoveEndpointByUnit(Endpoint endpoint, TextUnit unit, int count) override {
     if (doc_.failing || unit != TextUnit::kCharacter) return false;
     const long at = static_cast<long>(endpoint == Endpoint::kStart ? begin_ : end_) + count;
-    return Set(endpoint, static_cast<std::size_t>(std::clamp(at, 0L, static_cast<long>(text_.size()))));
+    return Set(endpoint,
+               static_cast<std::size_t>(std::clamp(at, 0L, static_cast<long>(text_.size()))));
   }
   bool GetText(int maxLength, std::u16string& text) override {
     if (doc_.failing) return false;
-    text = text_.substr(begin_, std::min<std::size_t>(end_ - begin_, static_cast<std::size_t>(maxLength)));
+    text = text_.substr(begin_,
+                        std::min<std::size_t>(end_ - begin_, static_cast<std::size_t>(maxLength)));
     return true;
   }
   bool GetBoundingRectangles(std::vector<Rect>& rectangles) override {
@@ -88,9 +92,11 @@ class StandInRange : public Range {
     rectangles.clear();
     for (std::size_t i = begin_; i < end_ && !doc_.noRectangles; ++i) {
       if (IsBreak(text_[i])) continue;
-      const std::size_t lineStart = text_.rfind(u'\n', i) == std::u16string::npos ? 0 : text_.rfind(u'\n', i) + 1;
+      const std::size_t lineStart =
+          text_.rfind(u'\n', i) == std::u16string::npos ? 0 : text_.rfind(u'\n', i) + 1;
       const double line = static_cast<double>(std::count(text_.begin(), text_.begin() + i, u'\n'));
-      const Rect cell = {static_cast<double>((i - lineStart) * kWidth), line * kHeight, kWidth, kHeight};
+      const Rect cell = {static_cast<double>((i - lineStart) * kWidth), line * kHeight, kWidth,
+                         kHeight};
       if (!rectangles.empty() && rectangles.back().top == cell.top)
         rectangles.back().width += kWidth;
       else
@@ -122,7 +128,8 @@ class StandInPattern : public TextPattern {
     const std::u16string& text = doc_.text;
     const long lines = static_cast<long>(std::count(text.begin(), text.end(), u'\n')) + 1;
     std::size_t at = 0;
-    for (long line = std::clamp(point.y / kHeight, 0L, lines - 1); line > 0; --line) at = text.find(u'\n', at) + 1;
+    for (long line = std::clamp(point.y / kHeight, 0L, lines - 1); line > 0; --line)
+      at = text.find(u'\n', at) + 1;
     const std::size_t lineEnd = std::min(text.find_first_of(u"\r\n", at), text.size());
     at += std::min(static_cast<std::size_t>(std::max(point.x, 0L) / kWidth), lineEnd - at);
     return std::make_unique<StandInRange>(doc_, at, at);
@@ -135,7 +142,12 @@ class StandInPattern : public TextPattern {
 struct ElementSpec {
   ElementSpec(const Document* doc, int type, std::u16string v = {}, std::u16string n = {},
               const ElementSpec* up = nullptr, bool fails = false)
-      : document(doc), controlType(type), value(std::move(v)), name(std::move(n)), parent(up), failing(fails) {}
+      : document(doc),
+        controlType(type),
+        value(std::move(v)),
+        name(std::move(n)),
+        parent(up),
+        failing(fails) {}
   const Document* document;  // has the text pattern when set
   int controlType;
   std::u16string value, name;
@@ -154,9 +166,15 @@ class StandInElement : public Element {
     if (spec_.failing || !spec_.parent) return nullptr;
     return std::make_unique<StandInElement>(*spec_.parent);
   }
-  bool GetControlType(int& type) override { return !spec_.failing && (type = spec_.controlType, true); }
-  bool GetValue(std::u16string& value) override { return !spec_.failing && (value = spec_.value, true); }
-  bool GetName(std::u16string& name) override { return !spec_.failing && (name = spec_.name, true); }
+  bool GetControlType(int& type) override {
+    return !spec_.failing && (type = spec_.controlType, true);
+  }
+  bool GetValue(std::u16string& value) override {
+    return !spec_.failing && (value = spec_.value, true);
+  }
+  bool GetName(std::u16string& name) override {
+    return !spec_.failing && (name = spec_.name, true);
+  }
 
  private:
   const ElementSpec& spec_;
@@ -166,7 +184,8 @@ class StandInElement : public Element {
 // fails (Wine's ElementFromPoint gives E_NOTIMPL).
 class StandInClient : public Client {
  public:
-  StandInClient(const ElementSpec* atPoint, const ElementSpec* ofWindow) : atPoint_(atPoint), ofWindow_(ofWindow) {}
+  StandInClient(const ElementSpec* atPoint, const ElementSpec* ofWindow)
+      : atPoint_(atPoint), ofWindow_(ofWindow) {}
   std::unique_ptr<Element> ElementFromPoint(Point) override { return Make(atPoint_); }
   std::unique_ptr<Element> ElementFromHandle(std::uintptr_t) override { return Make(ofWindow_); }
 
@@ -201,8 +220,11 @@ TEST(AutomationReader, TheWordUnderThePointerByOurRulesWithItsRectangle) {
   const ElementSpec pane{nullptr, 50033, u"", u"Window title"};
   using Area = std::tuple<double, double, double, double>;
   const Area none{0, 0, 0, 0};
-  const std::tuple<const char*, const ElementSpec*, const ElementSpec*, Point, std::u16string, Area> cases[] = {
-      {"word and its punctuation", &document, nullptr, At(5, 0), u"quick, brown fox", {40, 0, 50, 20}},
+  using Case =
+      std::tuple<const char*, const ElementSpec*, const ElementSpec*, Point, std::u16string, Area>;
+  // clang-format off
+  const Case cases[] = {
+      {"word and punctuation", &document, nullptr, At(5, 0), u"quick, brown fox", {40, 0, 50, 20}},
       {"last word of a line", &document, nullptr, At(18, 0), u"fox", {170, 0, 30, 20}},
       {"second line", &document, nullptr, At(7, 1), u"over the lazy dog.", {60, 20, 40, 20}},
       {"between words", &document, nullptr, At(16, 0), u"", none},
@@ -219,9 +241,12 @@ TEST(AutomationReader, TheWordUnderThePointerByOurRulesWithItsRectangle) {
       {"no pattern: the name", &label, nullptr, At(5, 0), u"hello there", none},
       {"no pattern: not a title", &pane, nullptr, {5, 300}, u"-", none},
   };
+  // clang-format on
   for (const auto& [what, atPoint, ofWindow, point, text, area] : cases) {
     StandInClient client(atPoint, ofWindow);
-    EXPECT_EQ(Captured(ReadUnderPointer(client, 1, point)), std::tuple_cat(std::make_tuple(text), area)) << what;
+    EXPECT_EQ(Captured(ReadUnderPointer(client, 1, point)),
+              std::tuple_cat(std::make_tuple(text), area))
+        << what;
   }
 }
 
@@ -244,9 +269,11 @@ TEST(AutomationRunner, AHungProviderCostsAtMostTheBudgetAndIsNotQueuedBehind) {
   const ElementSpec hungDocument{&hung, 50030}, document{&page, 50030};
   std::atomic<int> clients{0};
   // The first client's provider hangs; a fresh client's answers.
-  Runner runner([&]() -> std::unique_ptr<Client> {
-    return std::make_unique<StandInClient>(++clients == 1 ? &hungDocument : &document, nullptr);
-  }, &Detached);
+  Runner runner(
+      [&]() -> std::unique_ptr<Client> {
+        return std::make_unique<StandInClient>(++clients == 1 ? &hungDocument : &document, nullptr);
+      },
+      &Detached);
   for (const bool answers : {false, true}) {
     const auto start = std::chrono::steady_clock::now();
     const std::optional<Reading> reading = runner.Read(1, At(5, 0), 150);
@@ -262,7 +289,8 @@ TEST(AutomationRunner, AHungProviderCostsAtMostTheBudgetAndIsNotQueuedBehind) {
     release = true;
   }
   released.notify_all();
-  for (int i = 0; i < 200 && runner.LeftBehind() > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int i = 0; i < 200 && runner.LeftBehind() > 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_EQ(runner.LeftBehind(), 0);
   // Without a client (none registered) a read gives nothing at once.
   Runner none([] { return std::unique_ptr<Client>(); }, &Detached);
