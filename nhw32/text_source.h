@@ -54,7 +54,7 @@ class TextSource {
                           CapturedLine& line) = 0;
 };
 
-// The sources in the order they are tried; they live on the capture worker.
+// The sources; they live on the capture worker, which asks them in turn.
 std::unique_ptr<TextSource> MakeEditSource();
 std::unique_ptr<TextSource> MakeControlSource();
 std::unique_ptr<TextSource> MakeAccessibleSource();
