@@ -37,11 +37,13 @@ struct WorkerStart {
 
 std::vector<std::unique_ptr<TextSource>> MakeSources() {
   std::vector<std::unique_ptr<TextSource>> sources;
+  AutomationSources automation = MakeAutomationSources();
   sources.push_back(MakeEditSource());
-  sources.push_back(MakeAutomationSource());
+  sources.push_back(std::move(automation.textPattern));
   sources.push_back(MakeControlSource());
   sources.push_back(MakeAccessibleSource());
   sources.push_back(MakeConsoleSource());
+  sources.push_back(std::move(automation.labels));
   return sources;
 }
 

@@ -54,11 +54,19 @@ class TextSource {
                           CapturedLine& line) = 0;
 };
 
-// The sources in the order they are tried; they live on the capture worker.
+// The sources; they live on the capture worker, which asks them in turn.
 std::unique_ptr<TextSource> MakeEditSource();
-std::unique_ptr<TextSource> MakeAutomationSource();
 std::unique_ptr<TextSource> MakeControlSource();
 std::unique_ptr<TextSource> MakeAccessibleSource();
 std::unique_ptr<TextSource> MakeConsoleSource();
+
+// UI Automation, on one automation thread: the text pattern, asked before
+// the sources that measure text themselves, and the value or name of an
+// element without it, asked after every other source.
+struct AutomationSources {
+  std::unique_ptr<TextSource> textPattern;
+  std::unique_ptr<TextSource> labels;
+};
+AutomationSources MakeAutomationSources();
 
 }  // namespace nhw32
