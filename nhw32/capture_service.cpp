@@ -39,6 +39,7 @@ std::vector<std::unique_ptr<TextSource>> MakeSources() {
   std::vector<std::unique_ptr<TextSource>> sources;
   sources.push_back(MakeEditSource());
   sources.push_back(MakeAutomationSource());
+  sources.push_back(MakeHookSource());  // laid out inside the other program, else:
   sources.push_back(MakeControlSource());
   sources.push_back(MakeAccessibleSource());
   sources.push_back(MakeConsoleSource());

@@ -57,6 +57,7 @@ class TextSource {
 // The sources in the order they are tried; they live on the capture worker.
 std::unique_ptr<TextSource> MakeEditSource();
 std::unique_ptr<TextSource> MakeAutomationSource();
+std::unique_ptr<TextSource> MakeHookSource();
 std::unique_ptr<TextSource> MakeControlSource();
 std::unique_ptr<TextSource> MakeAccessibleSource();
 std::unique_ptr<TextSource> MakeConsoleSource();

@@ -89,7 +89,13 @@ bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text) {
 }
 
 ControlFont::ControlFont(HWND window, const Deadline& deadline) {
-  dc_ = ::CreateCompatibleDC(nullptr);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process == ::GetCurrentProcessId() && (dc_ = ::GetDC(window)) != nullptr) {
+    window_ = window;
+  } else {
+    dc_ = ::CreateCompatibleDC(nullptr);
+  }
   if (!dc_) return;
   LRESULT font = 0;
   if (SendWithin(window, WM_GETFONT, 0, 0, deadline, font) && font)
@@ -107,7 +113,11 @@ ControlFont::ControlFont(HWND window, const Deadline& deadline) {
 ControlFont::~ControlFont() {
   if (dc_) {
     if (previous_) ::SelectObject(dc_, previous_);
-    ::DeleteDC(dc_);
+    if (window_) {
+      ::ReleaseDC(window_, dc_);
+    } else {
+      ::DeleteDC(dc_);
+    }
   }
 }
 

@@ -32,9 +32,10 @@ HWND WindowUnderPoint(POINT screenPoint);
 // The window's text by WM_GETTEXT, at most kMaxReadUnits units.
 bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text);
 
-// A memory device context with the window's font (WM_GETFONT) selected, or
-// the nearest stock font when that font cannot be used here; measures text
-// as the control draws it.
+// A device context with the window's font (WM_GETFONT) selected: the
+// window's own when it belongs to this program; else a memory one with the
+// nearest stock font, since another program's font cannot be used here.
+// Measures text as the control draws it.
 class ControlFont {
  public:
   ControlFont(HWND window, const Deadline& deadline);
@@ -49,6 +50,7 @@ class ControlFont {
   }
 
  private:
+  HWND window_ = nullptr;  // set when dc_ is the window's own
   HDC dc_ = nullptr;
   HGDIOBJ previous_ = nullptr;
   int lineHeight_ = 16;

@@ -1,0 +1,53 @@
+// The measuring hook's side, run inside the program that owns a control, in
+// its GUI thread: reads the control as the capture library does, but with
+// the control's own device context and font, and writes the word and its
+// rectangle into the asker's block.
+#include <algorithm>
+
+#include "measure_block.h"
+#include "text_source.h"
+
+namespace nhw32 {
+namespace {
+
+void Answer(HWND window, DWORD sequence, DWORD askingProcess) {
+  SharedMeasureBlock shared;
+  if (!shared.Open(MeasureBlockName(askingProcess, sequence))) return;
+  const MeasureBlock request = shared.Snapshot();
+  if (!IsValidRequest(request, sequence, window) ||
+      ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId())
+    return;
+  const Deadline deadline(::GetTickCount(), std::min<DWORD>(request.budgetMs, kMeasureBudgetMs));
+  CapturedLine line;
+  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline, line) ==
+                     ReadResult::kRead;
+  const std::u16string text = found ? CaptureTextAt(line.text, line.index) : std::u16string();
+  RECT area = {};
+  if (!text.empty() && line.locate) area = line.locate(FindWordAt(line.text, line.index));
+
+  MeasureBlock* answer = shared.Data();
+  answer->found = found ? 1 : 0;
+  answer->length = static_cast<std::uint32_t>(std::min(text.size(), kMaxCaptureUnits));
+  std::copy_n(text.begin(), answer->length, answer->text);
+  answer->left = area.left;
+  answer->top = area.top;
+  answer->right = area.right;
+  answer->bottom = area.bottom;
+  ::MemoryBarrier();
+  answer->answered = sequence;
+}
+
+}  // namespace
+}  // namespace nhw32
+
+extern "C" LRESULT CALLBACK MeasureHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent && sent->message == nhw32::MeasureMessage() && sent->message) {
+    try {
+      nhw32::Answer(sent->hwnd, static_cast<DWORD>(sent->wParam), static_cast<DWORD>(sent->lParam));
+    } catch (...) {
+      // Out of memory in the other program: no answer, the asker falls back.
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
