@@ -40,6 +40,20 @@ LRESULT CALLBACK CompanionProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() {
+    if (handle_) ::CloseHandle(handle_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
 HMODULE LoadBeside(const wchar_t* name) {
   wchar_t path[MAX_PATH];
   const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -53,8 +67,8 @@ HMODULE LoadBeside(const wchar_t* name) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   g_companion.asker = static_cast<DWORD>(std::wcstoul(commandLine, nullptr, 10));
-  HANDLE asker = ::OpenProcess(SYNCHRONIZE, FALSE, g_companion.asker);
-  if (!asker) return 2;
+  const Handle asker(::OpenProcess(SYNCHRONIZE, FALSE, g_companion.asker));
+  if (!asker.get()) return 2;
   g_companion.library = LoadBeside(L"nhw32_64.dll");
   if (g_companion.library)
     g_companion.hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(g_companion.library, "MeasureHook")));
@@ -69,20 +83,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   HWND window = ::CreateWindowExW(0, nhw32::kCompanionClass, title.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, nullptr);
   if (!window) return 4;
-  for (;;) {
-    const DWORD woken = ::MsgWaitForMultipleObjects(1, &asker, FALSE, INFINITE, QS_ALLINPUT);
-    if (woken != WAIT_OBJECT_0 + 1) break;  // the library's process has ended
+  // Until told to close, or until the library's process ends.
+  const HANDLE waitFor = asker.get();
+  bool running = true;
+  while (running && ::MsgWaitForMultipleObjects(1, &waitFor, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
     MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        ::DestroyWindow(window);
-        ::CloseHandle(asker);
-        return 0;
-      }
+    while (running && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      running = message.message != WM_QUIT;
       ::DispatchMessageW(&message);
     }
   }
   ::DestroyWindow(window);
-  ::CloseHandle(asker);
   return 0;
 }

@@ -85,7 +85,9 @@ class HookSource : public TextSource {
   }
 
   std::unique_ptr<Companion> companion_;
-  DWORD sequence_ = 0;
+  // Block names differ from those of an earlier start of the library in
+  // this process, which a late hook may still hold open.
+  DWORD sequence_ = ::GetTickCount();
 };
 
 }  // namespace
