@@ -18,8 +18,9 @@ bool IsWow64(HANDLE process) {
 // The folder of this library, with a trailing backslash; empty when unknown.
 std::wstring ModuleFolder() {
   HMODULE module = nullptr;
-  if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCWSTR>(&ModuleFolder), &module))
+  if (!::GetModuleHandleExW(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCWSTR>(&ModuleFolder), &module))
     return {};
   wchar_t path[MAX_PATH];
   const DWORD length = ::GetModuleFileNameW(module, path, MAX_PATH);
@@ -42,8 +43,8 @@ Companion::Companion() {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started = {};
-  if (!::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.c_str(), &startup, &started))
+  if (!::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, folder.c_str(), &startup, &started))
     return;
   ::CloseHandle(started.hThread);
   process_ = started.hProcess;
@@ -56,7 +57,8 @@ Companion::~Companion() {
   if (window_ || (window_ = ::FindWindowExW(HWND_MESSAGE, nullptr, kCompanionClass,
                                             std::to_wstring(::GetCurrentProcessId()).c_str())))
     ::PostMessageW(window_, WM_CLOSE, 0, 0);
-  if (::WaitForSingleObject(process_, kCompanionCloseMs) != WAIT_OBJECT_0) ::TerminateProcess(process_, 1);
+  if (::WaitForSingleObject(process_, kCompanionCloseMs) != WAIT_OBJECT_0)
+    ::TerminateProcess(process_, 1);
   ::CloseHandle(process_);
 }
 
@@ -72,7 +74,8 @@ bool Companion::Measure(DWORD sequence, const Deadline& deadline) {
     window_ = found;
   }
   DWORD_PTR answered = 0;
-  return ::SendMessageTimeoutW(window_, kCompanionMeasure, sequence, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+  return ::SendMessageTimeoutW(window_, kCompanionMeasure, sequence, 0,
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK,
                                deadline.MessageTimeout(kMeasureWaitMs), &answered) &&
          answered == 1;
 }

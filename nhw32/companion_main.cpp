@@ -25,8 +25,8 @@ LRESULT Measure(DWORD sequence) {
   const nhw32::MeasureBlock request = shared.Snapshot();
   const HWND window = nhw32::HandleFromBits(request.window);
   if (!nhw32::IsValidRequest(request, sequence, window)) return 0;
-  return nhw32::MeasureThroughHook(g_companion.hook, g_companion.library, window, sequence, g_companion.asker,
-                                   nhw32::kMeasureBudgetMs)
+  return nhw32::MeasureThroughHook(g_companion.hook, g_companion.library, window, sequence,
+                                   g_companion.asker, nhw32::kMeasureBudgetMs)
              ? 1
              : 0;
 }
@@ -71,7 +71,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   if (!asker.get()) return 2;
   g_companion.library = LoadBeside(L"nhw32_64.dll");
   if (g_companion.library)
-    g_companion.hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(g_companion.library, "MeasureHook")));
+    g_companion.hook = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(::GetProcAddress(g_companion.library, "MeasureHook")));
   if (!g_companion.hook) return 3;
 
   WNDCLASSW cls = {};
@@ -80,13 +81,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   cls.lpszClassName = nhw32::kCompanionClass;
   ::RegisterClassW(&cls);
   const std::wstring title = std::to_wstring(g_companion.asker);
-  HWND window = ::CreateWindowExW(0, nhw32::kCompanionClass, title.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  instance, nullptr);
+  HWND window = ::CreateWindowExW(0, nhw32::kCompanionClass, title.c_str(), 0, 0, 0, 0, 0,
+                                  HWND_MESSAGE, nullptr, instance, nullptr);
   if (!window) return 4;
   // Until told to close, or until the library's process ends.
   const HANDLE waitFor = asker.get();
   bool running = true;
-  while (running && ::MsgWaitForMultipleObjects(1, &waitFor, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+  while (running && ::MsgWaitForMultipleObjects(1, &waitFor, FALSE, INFINITE, QS_ALLINPUT) ==
+                        WAIT_OBJECT_0 + 1) {
     MSG message;
     while (running && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       running = message.message != WM_QUIT;

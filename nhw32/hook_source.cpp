@@ -39,7 +39,8 @@ class HookSource : public TextSource {
  public:
   HookSource() : companion_(std::make_unique<Companion>()) {}
 
-  ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline, CapturedLine& line) override {
+  ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline,
+                  CapturedLine& line) override {
     DWORD processId = 0;
     // Controls of this very program are measured from here, with their font.
     if (!::GetWindowThreadProcessId(window, &processId) || processId == ::GetCurrentProcessId() ||
@@ -51,7 +52,8 @@ class HookSource : public TextSource {
 
     const DWORD sequence = ++sequence_;
     SharedMeasureBlock shared;
-    if (!shared.Create(MeasureBlockName(::GetCurrentProcessId(), sequence))) return ReadResult::kNotMine;
+    if (!shared.Create(MeasureBlockName(::GetCurrentProcessId(), sequence)))
+      return ReadResult::kNotMine;
     MeasureBlock* request = shared.Data();
     *request = MeasureBlock{};
     request->magic = kMeasureMagic;
@@ -64,10 +66,12 @@ class HookSource : public TextSource {
     request->budgetMs = std::min<DWORD>(deadline.Remaining(), kMeasureBudgetMs);
 
     const bool asked = otherBitness ? companion_->Measure(sequence, deadline)
-                                    : MeasureThroughHook(&MeasureHook, ThisModule(), window, sequence,
-                                                         ::GetCurrentProcessId(), deadline.MessageTimeout(kMeasureWaitMs));
+                                    : MeasureThroughHook(&MeasureHook, ThisModule(), window,
+                                                         sequence, ::GetCurrentProcessId(),
+                                                         deadline.MessageTimeout(kMeasureWaitMs));
     const MeasureBlock answer = shared.Snapshot();
-    if (!asked || answer.answered != sequence || answer.found != 1 || answer.length > kMaxCaptureUnits)
+    if (!asked || answer.answered != sequence || answer.found != 1 ||
+        answer.length > kMaxCaptureUnits)
       return ReadResult::kNotMine;
     line.text.assign(answer.text, answer.length);
     line.index = 0;
@@ -79,8 +83,9 @@ class HookSource : public TextSource {
  private:
   static HMODULE ThisModule() {
     HMODULE module = nullptr;
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCWSTR>(&MeasureHook), &module);
+    ::GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&MeasureHook), &module);
     return module;
   }
 

@@ -29,11 +29,12 @@ SharedMeasureBlock::~SharedMeasureBlock() {
 }
 
 bool SharedMeasureBlock::Create(const std::wstring& name) {
-  mapping_ = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(MeasureBlock),
-                                  name.c_str());
+  mapping_ = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                  sizeof(MeasureBlock), name.c_str());
   // A block of that name already there is someone else's: not used.
   if (!mapping_ || ::GetLastError() == ERROR_ALREADY_EXISTS) return false;
-  view_ = static_cast<MeasureBlock*>(::MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(MeasureBlock)));
+  view_ = static_cast<MeasureBlock*>(
+      ::MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(MeasureBlock)));
   return view_ != nullptr;
 }
 
@@ -44,7 +45,8 @@ bool SharedMeasureBlock::Open(const std::wstring& name) {
   if (!view_) return false;
   // A mapping too small for the block is not ours.
   MEMORY_BASIC_INFORMATION region = {};
-  if (::VirtualQuery(view_, &region, sizeof region) != sizeof region || region.RegionSize < sizeof(MeasureBlock)) {
+  if (::VirtualQuery(view_, &region, sizeof region) != sizeof region ||
+      region.RegionSize < sizeof(MeasureBlock)) {
     ::UnmapViewOfFile(view_);
     view_ = nullptr;
     return false;
@@ -59,12 +61,13 @@ MeasureBlock SharedMeasureBlock::Snapshot() const {
 }
 
 bool IsValidRequest(const MeasureBlock& block, DWORD sequence, HWND window) {
-  return block.magic == kMeasureMagic && block.version == kMeasureVersion && block.size == sizeof(MeasureBlock) &&
-         block.sequence == sequence && HandleFromBits(block.window) == window && ::IsWindow(window);
+  return block.magic == kMeasureMagic && block.version == kMeasureVersion &&
+         block.size == sizeof(MeasureBlock) && block.sequence == sequence &&
+         HandleFromBits(block.window) == window && ::IsWindow(window);
 }
 
-bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequence, DWORD askingProcess,
-                        UINT timeoutMs) {
+bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequence,
+                        DWORD askingProcess, UINT timeoutMs) {
   const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
   if (!thread || !hook || !module) return false;
   HHOOK handle = ::SetWindowsHookExW(WH_CALLWNDPROC, hook, module, thread);
@@ -72,8 +75,9 @@ bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequen
   // The hook runs in the control's thread before the control sees the
   // message (which it ignores), so the answer is complete when this returns.
   DWORD_PTR ignored = 0;
-  const bool answered = ::SendMessageTimeoutW(window, MeasureMessage(), sequence, askingProcess,
-                                              SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs, &ignored) != 0;
+  const bool answered =
+      ::SendMessageTimeoutW(window, MeasureMessage(), sequence, askingProcess,
+                            SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs, &ignored) != 0;
   ::UnhookWindowsHookEx(handle);
   return answered;
 }

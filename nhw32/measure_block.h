@@ -38,8 +38,9 @@ struct MeasureBlock {
   std::uint32_t budgetMs;  // the most time the hook may spend
   // The answer, written by the hook; `answered` last.
   std::uint32_t answered;  // == sequence once the answer is complete
-  std::uint32_t found;     // 1: the control was read (text may be empty); 0: not a control laid out here
-  std::uint32_t length;    // units of `text`
+  std::uint32_t
+      found;  // 1: the control was read (text may be empty); 0: not a control laid out here
+  std::uint32_t length;  // units of `text`
   char16_t text[kMaxCaptureUnits];
   std::int32_t left, top, right, bottom;  // the word's screen rectangle
 };
@@ -78,8 +79,8 @@ bool IsValidRequest(const MeasureBlock& block, DWORD sequence, HWND window);
 // Sets the measuring hook of `module` (which holds `hook`) on the thread that
 // owns `window`, sends it the measuring message, and removes the hook: false
 // when the hook could not be set or no answer came within `timeoutMs`.
-bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequence, DWORD askingProcess,
-                        UINT timeoutMs);
+bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequence,
+                        DWORD askingProcess, UINT timeoutMs);
 
 }  // namespace nhw32
 

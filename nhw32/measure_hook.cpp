@@ -19,8 +19,8 @@ void Answer(HWND window, DWORD sequence, DWORD askingProcess) {
     return;
   const Deadline deadline(::GetTickCount(), std::min<DWORD>(request.budgetMs, kMeasureBudgetMs));
   CapturedLine line;
-  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline, line) ==
-                     ReadResult::kRead;
+  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline,
+                                               line) == ReadResult::kRead;
   const std::u16string text = found ? CaptureTextAt(line.text, line.index) : std::u16string();
   RECT area = {};
   if (!text.empty() && line.locate) area = line.locate(FindWordAt(line.text, line.index));
