@@ -63,7 +63,9 @@ MeasureBlock SharedMeasureBlock::Snapshot() const {
 bool IsValidRequest(const MeasureBlock& block, DWORD sequence, HWND window) {
   return block.magic == kMeasureMagic && block.version == kMeasureVersion &&
          block.size == sizeof(MeasureBlock) && block.sequence == sequence &&
-         HandleFromBits(block.window) == window && ::IsWindow(window);
+         (block.kind == kReadControl || block.kind == kMeasureText) &&
+         block.measuredLength <= kMaxMeasureUnits && HandleFromBits(block.window) == window &&
+         ::IsWindow(window);
 }
 
 bool MeasureThroughHook(HOOKPROC hook, HMODULE module, HWND window, DWORD sequence,

@@ -1,4 +1,4 @@
-// Laying text out inside the program that owns a control: the shared block
+// Laying text out inside the program that owns a window: the shared block
 // through which the library asks a message hook in that program's GUI
 // thread, and the hook answers. The same layout serves 32-bit and 64-bit
 // programs: fixed-width fields only, no pointers.
@@ -25,24 +25,40 @@ constexpr DWORD kMeasureBudgetMs = 100;
 constexpr UINT kMeasureWaitMs = 110;
 
 constexpr std::uint32_t kMeasureMagic = 0x4D57484E;  // "NHWM"
-constexpr std::uint32_t kMeasureVersion = 1;
+constexpr std::uint32_t kMeasureVersion = 2;
+
+// Most units of a text measured for the asker.
+constexpr std::size_t kMaxMeasureUnits = 1024;
+
+enum MeasureKind : std::uint32_t {
+  // Read the static, button or list box at (x, y) as the capture does:
+  // answers found, length, text and the rectangle.
+  kReadControl = 1,
+  // Measure `measured` with the window's font: answers found, widths and
+  // lineHeight.
+  kMeasureText = 2,
+};
 
 struct MeasureBlock {
   // The request, written by the asking process before the hook is set.
   std::uint32_t magic;
   std::uint32_t version;
-  std::uint32_t size;      // sizeof(MeasureBlock)
-  std::uint32_t sequence;  // as sent in wParam
-  std::uint32_t window;    // the control (window handles fit 32 bits)
-  std::int32_t x, y;       // the pointer on the screen
-  std::uint32_t budgetMs;  // the most time the hook may spend
+  std::uint32_t size;            // sizeof(MeasureBlock)
+  std::uint32_t sequence;        // as sent in wParam
+  std::uint32_t kind;            // a MeasureKind
+  std::uint32_t window;          // the window (window handles fit 32 bits)
+  std::int32_t x, y;             // the pointer on the screen
+  std::uint32_t budgetMs;        // the most time the hook may spend
+  std::uint32_t measuredLength;  // units of `measured`
+  char16_t measured[kMaxMeasureUnits];
   // The answer, written by the hook; `answered` last.
   std::uint32_t answered;  // == sequence once the answer is complete
-  std::uint32_t
-      found;  // 1: the control was read (text may be empty); 0: not a control laid out here
-  std::uint32_t length;  // units of `text`
+  std::uint32_t found;     // 1: answered; 0: not a window the hook reads
+  std::uint32_t length;    // units of `text`
   char16_t text[kMaxCaptureUnits];
   std::int32_t left, top, right, bottom;  // the word's screen rectangle
+  std::int32_t widths[kMaxMeasureUnits];  // widths[i]: of measured[0, i + 1)
+  std::int32_t lineHeight;
 };
 
 std::uint32_t HandleBits(HWND window);
@@ -73,7 +89,7 @@ class SharedMeasureBlock {
 };
 
 // A request another process wrote is used only when it is well formed and
-// names the window the message went to.
+// names the window the message went to; its sizes are within bounds.
 bool IsValidRequest(const MeasureBlock& block, DWORD sequence, HWND window);
 
 // Sets the measuring hook of `module` (which holds `hook`) on the thread that

@@ -1,14 +1,42 @@
-// The measuring hook's side, run inside the program that owns a control, in
-// its GUI thread: reads the control as the capture library does, but with
-// the control's own device context and font, and writes the word and its
-// rectangle into the asker's block.
+// The measuring hook's side, run inside the program that owns a window, in
+// its GUI thread: reads a control as the capture library does, or measures
+// a text, with the window's own device context and font, and writes the
+// answer into the asker's block.
 #include <algorithm>
 
 #include "measure_block.h"
 #include "text_source.h"
+#include "window_query.h"
 
 namespace nhw32 {
 namespace {
+
+void ReadControl(HWND window, const MeasureBlock& request, const Deadline& deadline,
+                 MeasureBlock& answer) {
+  CapturedLine line;
+  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline,
+                                               line) == ReadResult::kRead;
+  const std::u16string text = found ? CaptureTextAt(line.text, line.index) : std::u16string();
+  RECT area = {};
+  if (!text.empty() && line.locate) area = line.locate(FindWordAt(line.text, line.index));
+  answer.found = found ? 1 : 0;
+  answer.length = static_cast<std::uint32_t>(std::min(text.size(), kMaxCaptureUnits));
+  std::copy_n(text.begin(), answer.length, answer.text);
+  answer.left = area.left;
+  answer.top = area.top;
+  answer.right = area.right;
+  answer.bottom = area.bottom;
+}
+
+void MeasureText(HWND window, const MeasureBlock& request, const Deadline& deadline,
+                 MeasureBlock& answer) {
+  const std::u16string text(request.measured, request.measuredLength);
+  const ControlFont font(window, deadline);
+  const TextWidths widths = font.Widths(text);
+  for (std::size_t i = 0; i < text.size(); ++i) answer.widths[i] = widths.Width(0, i + 1);
+  answer.lineHeight = font.LineHeight();
+  answer.found = 1;
+}
 
 void Answer(HWND window, DWORD sequence, DWORD askingProcess) {
   SharedMeasureBlock shared;
@@ -18,23 +46,14 @@ void Answer(HWND window, DWORD sequence, DWORD askingProcess) {
       ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId())
     return;
   const Deadline deadline(::GetTickCount(), std::min<DWORD>(request.budgetMs, kMeasureBudgetMs));
-  CapturedLine line;
-  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline,
-                                               line) == ReadResult::kRead;
-  const std::u16string text = found ? CaptureTextAt(line.text, line.index) : std::u16string();
-  RECT area = {};
-  if (!text.empty() && line.locate) area = line.locate(FindWordAt(line.text, line.index));
-
-  MeasureBlock* answer = shared.Data();
-  answer->found = found ? 1 : 0;
-  answer->length = static_cast<std::uint32_t>(std::min(text.size(), kMaxCaptureUnits));
-  std::copy_n(text.begin(), answer->length, answer->text);
-  answer->left = area.left;
-  answer->top = area.top;
-  answer->right = area.right;
-  answer->bottom = area.bottom;
+  MeasureBlock& answer = *shared.Data();
+  if (request.kind == kReadControl) {
+    ReadControl(window, request, deadline, answer);
+  } else {
+    MeasureText(window, request, deadline, answer);
+  }
   ::MemoryBarrier();
-  answer->answered = sequence;
+  answer.answered = sequence;
 }
 
 }  // namespace

@@ -54,12 +54,16 @@ class TextSource {
                           CapturedLine& line) = 0;
 };
 
+class OwnerLayout;
+
 // The sources in the order they are tried; they live on the capture worker.
+// Those given an OwnerLayout lay text out or measure it inside the program
+// that owns the window, where they can.
 std::unique_ptr<TextSource> MakeEditSource();
 std::unique_ptr<TextSource> MakeAutomationSource();
-std::unique_ptr<TextSource> MakeHookSource();
+std::unique_ptr<TextSource> MakeHookSource(std::shared_ptr<OwnerLayout> owner);
 std::unique_ptr<TextSource> MakeControlSource();
-std::unique_ptr<TextSource> MakeAccessibleSource();
+std::unique_ptr<TextSource> MakeAccessibleSource(std::shared_ptr<OwnerLayout> owner);
 std::unique_ptr<TextSource> MakeConsoleSource();
 
 }  // namespace nhw32

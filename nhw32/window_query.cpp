@@ -1,5 +1,6 @@
 #include "window_query.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace nhw32 {
@@ -127,6 +128,19 @@ int ControlFont::Width(const std::u16string& text, std::size_t begin, std::size_
   ::GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.data()) + begin, static_cast<int>(end - begin),
                           &size);
   return size.cx;
+}
+
+TextWidths ControlFont::Widths(const std::u16string& text) const {
+  TextWidths widths;
+  widths.prefix.assign(text.size() + 1, 0);
+  std::vector<int> extents(text.size(), 0);
+  SIZE size = {};
+  if (!dc_ || text.empty() ||
+      !::GetTextExtentExPointW(dc_, reinterpret_cast<const wchar_t*>(text.data()),
+                               static_cast<int>(text.size()), 0, nullptr, extents.data(), &size))
+    return widths;
+  std::copy(extents.begin(), extents.end(), widths.prefix.begin() + 1);
+  return widths;
 }
 
 }  // namespace nhw32

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "text_source.h"
 
@@ -32,6 +33,14 @@ HWND WindowUnderPoint(POINT screenPoint);
 // The window's text by WM_GETTEXT, at most kMaxReadUnits units.
 bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text);
 
+// Widths of the beginnings of a text: prefix[i] is the width of text[0, i).
+struct TextWidths {
+  std::vector<int> prefix = {0};
+  int Width(std::size_t begin, std::size_t end) const {
+    return begin <= end && end < prefix.size() ? prefix[end] - prefix[begin] : 0;
+  }
+};
+
 // A device context with the window's font (WM_GETFONT) selected: the
 // window's own when it belongs to this program; else a memory one with the
 // nearest stock font, since another program's font cannot be used here.
@@ -44,6 +53,7 @@ class ControlFont {
   ControlFont& operator=(const ControlFont&) = delete;
 
   int Width(const std::u16string& text, std::size_t begin, std::size_t end) const;
+  TextWidths Widths(const std::u16string& text) const;
   int LineHeight() const { return lineHeight_; }
   MeasureText Measure(const std::u16string& text) const {
     return [this, &text](std::size_t begin, std::size_t end) { return Width(text, begin, end); };

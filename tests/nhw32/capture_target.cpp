@@ -130,7 +130,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND wrapped = Child(main, L"Static", L"alpha beta gamma delta", SS_LEFT, 10, 300,
                        Extent(L"alpha beta gamma", bold).cx - 1, 50, bold);
   // A custom label (what it draws is up to its owner): only accessibility tells its text.
-  HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 260, 280, 20);
+  HWND drawn = Child(main, L"Static", L"whiskey xray yankee", SS_OWNERDRAW, 300, 256, 280, 28, large);
   ::UpdateWindow(main);
 
   FILE* out = _wfopen(L"positions.txt", L"w");
@@ -156,7 +156,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ReportWords(out, "button", button, L"sierra tango uniform", buttonLeft, face.bottom / 2 - LineHeight(large) / 2,
               large);
   Report(out, "wrapped", wrapped, TextMiddle(L"gamma ", L"delta", 0, LineHeight(bold), bold));
-  Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0));
+  Report(out, "accessible", drawn, TextMiddle(L"whiskey ", L"xray", 2, 0, large));
   ShowConsole(out);
   Report(out, "blank", main, POINT{400, 350});
   std::fclose(out);
