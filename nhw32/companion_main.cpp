@@ -22,7 +22,8 @@ Companion g_companion;  // the window procedure's only state
 LRESULT Measure(DWORD sequence) {
   nhw32::SharedMeasureBlock shared;
   if (!shared.Open(nhw32::MeasureBlockName(g_companion.asker, sequence))) return 0;
-  const nhw32::MeasureBlock request = shared.Snapshot();
+  nhw32::MeasureBlock request;
+  shared.CopyTo(request);
   const HWND window = nhw32::HandleFromBits(request.window);
   if (!nhw32::IsValidRequest(request, sequence, window)) return 0;
   return nhw32::MeasureThroughHook(g_companion.hook, g_companion.library, window, sequence,

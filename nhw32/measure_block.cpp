@@ -54,10 +54,8 @@ bool SharedMeasureBlock::Open(const std::wstring& name) {
   return true;
 }
 
-MeasureBlock SharedMeasureBlock::Snapshot() const {
-  MeasureBlock copy;
+void SharedMeasureBlock::CopyTo(MeasureBlock& copy) const {
   std::memcpy(&copy, view_, sizeof copy);
-  return copy;
 }
 
 bool IsValidRequest(const MeasureBlock& block, DWORD sequence, HWND window) {

@@ -78,9 +78,9 @@ class SharedMeasureBlock {
 
   bool Create(const std::wstring& name);
   bool Open(const std::wstring& name);
-  // A copy of the block as it stands, so that checks and use see the same
+  // Copies the block as it stands, so that checks and use see the same
   // values whatever the other side writes meanwhile.
-  MeasureBlock Snapshot() const;
+  void CopyTo(MeasureBlock& copy) const;
   MeasureBlock* Data() const { return view_; }
 
  private:

@@ -3,6 +3,7 @@
 // a text, with the window's own device context and font, and writes the
 // answer into the asker's block.
 #include <algorithm>
+#include <memory>
 
 #include "measure_block.h"
 #include "text_source.h"
@@ -41,7 +42,11 @@ void MeasureText(HWND window, const MeasureBlock& request, const Deadline& deadl
 void Answer(HWND window, DWORD sequence, DWORD askingProcess) {
   SharedMeasureBlock shared;
   if (!shared.Open(MeasureBlockName(askingProcess, sequence))) return;
-  const MeasureBlock request = shared.Snapshot();
+  // On the heap: the block is a few kilobytes, and this thread's stack is
+  // the other program's.
+  const auto copy = std::make_unique<MeasureBlock>();
+  shared.CopyTo(*copy);
+  const MeasureBlock& request = *copy;
   if (!IsValidRequest(request, sequence, window) ||
       ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId())
     return;

@@ -80,7 +80,7 @@ bool OwnerLayout::Ask(HWND window, const Request& request, const Deadline& deadl
                                                        ::GetCurrentProcessId(),
                                                        deadline.MessageTimeout(kMeasureWaitMs));
   // A copy, checked and used as it stands: the other program may still write.
-  answer = shared.Snapshot();
+  shared.CopyTo(answer);
   return asked && answer.answered == sequence && answer.found == 1;
 }
 
