@@ -174,6 +174,24 @@ TEST_F(CaptureLibraryTest, AHungProgramGivesAnEmptyTextInTime) {
   EXPECT_EQ(CaptureAt("edit"), "bravo");
 }
 
+// Last: ends the companion. Without it a 64-bit program is still read, in
+// time, by what needs no layout and by measuring from here (where a first
+// word, at the left edge, is found whatever the font).
+TEST_F(CaptureLibraryTest, WithoutItsCompanionA64BitProgramIsStillReadInTime) {
+  DWORD companion = 0;
+  if (!::GetWindowThreadProcessId(Companion(), &companion)) GTEST_SKIP() << "no companion: not a 64-bit system";
+  const HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, companion);
+  ASSERT_TRUE(process && ::TerminateProcess(process, 1));
+  ::WaitForSingleObject(process, 2000);
+  ::CloseHandle(process);
+  const std::map<std::string, std::string> expected = {{"edit", "bravo"}, {"static-0", "kilo lima mike"}};
+  for (const auto& [name, text] : expected) {
+    const DWORD start = ::GetTickCount();
+    EXPECT_EQ(CaptureAt(name), text) << name;
+    EXPECT_LT(::GetTickCount() - start, 300u) << name;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
