@@ -1,6 +1,8 @@
 // Any object that tells its name or value through accessibility (static
 // texts, buttons, list and tree items, menus): the word under the pointer is
-// found by measuring the text, drawn on one line from the object's left.
+// found by measuring the text, drawn on one line from the object's left,
+// with the window's font in the program that owns it where that can be
+// done, else from here.
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "com_ptr.h"
+#include "owner_layout.h"
 #include "text_source.h"
 #include "window_query.h"
 
@@ -53,6 +56,8 @@ int TextInset(LONG role) {
 
 class AccessibleSource : public TextSource {
  public:
+  explicit AccessibleSource(std::shared_ptr<OwnerLayout> owner) : owner_(std::move(owner)) {}
+
   ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline, CapturedLine& line) override {
     ComPtr<IAccessible> object;
     VARIANT child;
@@ -83,10 +88,19 @@ class AccessibleSource : public TextSource {
     ::VariantClear(&child);
     if (text.empty() || !placed) return ReadResult::kNotMine;
 
-    const ControlFont font(window, deadline);
-    const MeasureText measure = font.Measure(text);
+    text.resize(std::min(text.size(), kMaxMeasureUnits));
+    TextWidths widths;
+    int lineHeight = 0;
+    if (!owner_->MeasureText(window, text, deadline, widths, lineHeight)) {
+      const ControlFont font(window, deadline);
+      widths = font.Widths(text);
+      lineHeight = font.LineHeight();
+    }
+    const MeasureText measure = [&widths](std::size_t begin, std::size_t end) {
+      return widths.Width(begin, end);
+    };
     const std::vector<TextLine> lines = WrapLines(text, 0, measure);
-    std::size_t row = static_cast<std::size_t>(std::max<LONG>(screenPoint.y - top, 0) / font.LineHeight());
+    std::size_t row = static_cast<std::size_t>(std::max<LONG>(screenPoint.y - top, 0) / lineHeight);
     // A plain child draws its text from its top: below the text is nothing.
     // An object may centre its text, so below its rows counts as the last.
     if (row >= lines.size() && plainChild) return ReadResult::kRead;
@@ -97,20 +111,23 @@ class AccessibleSource : public TextSource {
     if (index >= hit.end) return ReadResult::kRead;
     line.text = text.substr(hit.begin, hit.end - hit.begin);
     line.index = index - hit.begin;
-    const std::u16string shown = line.text;
-    const LONG rowTop = top + static_cast<LONG>(row) * font.LineHeight();
-    const LONG rowHeight = font.LineHeight();
-    line.locate = [window, shown, textLeft, rowTop, rowHeight, deadline](const WordSpan& word) {
-      const ControlFont font(window, deadline);
-      return RECT{textLeft + font.Width(shown, 0, word.begin), rowTop, textLeft + font.Width(shown, 0, word.end),
-                  rowTop + rowHeight};
+    const LONG rowTop = top + static_cast<LONG>(row) * lineHeight;
+    const std::size_t lineBegin = hit.begin;
+    line.locate = [widths, lineBegin, textLeft, rowTop, lineHeight](const WordSpan& word) {
+      return RECT{textLeft + widths.Width(lineBegin, lineBegin + word.begin), rowTop,
+                  textLeft + widths.Width(lineBegin, lineBegin + word.end), rowTop + lineHeight};
     };
     return ReadResult::kRead;
   }
+
+ private:
+  std::shared_ptr<OwnerLayout> owner_;
 };
 
 }  // namespace
 
-std::unique_ptr<TextSource> MakeAccessibleSource() { return std::make_unique<AccessibleSource>(); }
+std::unique_ptr<TextSource> MakeAccessibleSource(std::shared_ptr<OwnerLayout> owner) {
+  return std::make_unique<AccessibleSource>(std::move(owner));
+}
 
 }  // namespace nhw32

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "capture_words.h"
+#include "owner_layout.h"
 #include "text_source.h"
 #include "window_query.h"
 
@@ -36,12 +37,14 @@ struct WorkerStart {
 };
 
 std::vector<std::unique_ptr<TextSource>> MakeSources() {
+  const auto owner = std::make_shared<OwnerLayout>();  // text laid out in its own program
   std::vector<std::unique_ptr<TextSource>> sources;
   AutomationSources automation = MakeAutomationSources();
   sources.push_back(MakeEditSource());
   sources.push_back(std::move(automation.textPattern));
+  sources.push_back(MakeHookSource(owner));  // else measured from here:
   sources.push_back(MakeControlSource());
-  sources.push_back(MakeAccessibleSource());
+  sources.push_back(MakeAccessibleSource(owner));
   sources.push_back(MakeConsoleSource());
   sources.push_back(std::move(automation.labels));
   return sources;

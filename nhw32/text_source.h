@@ -54,10 +54,15 @@ class TextSource {
                           CapturedLine& line) = 0;
 };
 
+class OwnerLayout;
+
 // The sources; they live on the capture worker, which asks them in turn.
+// Those given an OwnerLayout lay text out or measure it inside the program
+// that owns the window, where they can.
 std::unique_ptr<TextSource> MakeEditSource();
+std::unique_ptr<TextSource> MakeHookSource(std::shared_ptr<OwnerLayout> owner);
 std::unique_ptr<TextSource> MakeControlSource();
-std::unique_ptr<TextSource> MakeAccessibleSource();
+std::unique_ptr<TextSource> MakeAccessibleSource(std::shared_ptr<OwnerLayout> owner);
 std::unique_ptr<TextSource> MakeConsoleSource();
 
 // UI Automation, on one automation thread: the text pattern, asked before

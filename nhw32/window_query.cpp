@@ -1,5 +1,6 @@
 #include "window_query.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace nhw32 {
@@ -89,7 +90,13 @@ bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text) {
 }
 
 ControlFont::ControlFont(HWND window, const Deadline& deadline) {
-  dc_ = ::CreateCompatibleDC(nullptr);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process == ::GetCurrentProcessId() && (dc_ = ::GetDC(window)) != nullptr) {
+    window_ = window;
+  } else {
+    dc_ = ::CreateCompatibleDC(nullptr);
+  }
   if (!dc_) return;
   LRESULT font = 0;
   if (SendWithin(window, WM_GETFONT, 0, 0, deadline, font) && font)
@@ -107,7 +114,11 @@ ControlFont::ControlFont(HWND window, const Deadline& deadline) {
 ControlFont::~ControlFont() {
   if (dc_) {
     if (previous_) ::SelectObject(dc_, previous_);
-    ::DeleteDC(dc_);
+    if (window_) {
+      ::ReleaseDC(window_, dc_);
+    } else {
+      ::DeleteDC(dc_);
+    }
   }
 }
 
@@ -117,6 +128,19 @@ int ControlFont::Width(const std::u16string& text, std::size_t begin, std::size_
   ::GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.data()) + begin, static_cast<int>(end - begin),
                           &size);
   return size.cx;
+}
+
+TextWidths ControlFont::Widths(const std::u16string& text) const {
+  TextWidths widths;
+  widths.prefix.assign(text.size() + 1, 0);
+  std::vector<int> extents(text.size(), 0);
+  SIZE size = {};
+  if (!dc_ || text.empty() ||
+      !::GetTextExtentExPointW(dc_, reinterpret_cast<const wchar_t*>(text.data()),
+                               static_cast<int>(text.size()), 0, nullptr, extents.data(), &size))
+    return widths;
+  std::copy(extents.begin(), extents.end(), widths.prefix.begin() + 1);
+  return widths;
 }
 
 }  // namespace nhw32

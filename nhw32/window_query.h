@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "text_source.h"
 
@@ -32,9 +33,18 @@ HWND WindowUnderPoint(POINT screenPoint);
 // The window's text by WM_GETTEXT, at most kMaxReadUnits units.
 bool WindowTextOf(HWND window, const Deadline& deadline, std::u16string& text);
 
-// A memory device context with the window's font (WM_GETFONT) selected, or
-// the nearest stock font when that font cannot be used here; measures text
-// as the control draws it.
+// Widths of the beginnings of a text: prefix[i] is the width of text[0, i).
+struct TextWidths {
+  std::vector<int> prefix = {0};
+  int Width(std::size_t begin, std::size_t end) const {
+    return begin <= end && end < prefix.size() ? prefix[end] - prefix[begin] : 0;
+  }
+};
+
+// A device context with the window's font (WM_GETFONT) selected: the
+// window's own when it belongs to this program; else a memory one with the
+// nearest stock font, since another program's font cannot be used here.
+// Measures text as the control draws it.
 class ControlFont {
  public:
   ControlFont(HWND window, const Deadline& deadline);
@@ -43,12 +53,14 @@ class ControlFont {
   ControlFont& operator=(const ControlFont&) = delete;
 
   int Width(const std::u16string& text, std::size_t begin, std::size_t end) const;
+  TextWidths Widths(const std::u16string& text) const;
   int LineHeight() const { return lineHeight_; }
   MeasureText Measure(const std::u16string& text) const {
     return [this, &text](std::size_t begin, std::size_t end) { return Width(text, begin, end); };
   }
 
  private:
+  HWND window_ = nullptr;  // set when dc_ is the window's own
   HDC dc_ = nullptr;
   HGDIOBJ previous_ = nullptr;
   int lineHeight_ = 16;

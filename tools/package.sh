@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows packages of Vodari into build/package:
 #   Vodari-<version>-win32.zip   the runnable folder Vodari-<version>\ (Vodari.exe,
-#                                nhw32.dll when built, books\, sound\, the user
-#                                guide and the licence), to unpack anywhere
+#                                the capture library nhw32.dll with its 64-bit
+#                                part nhw32_64.dll and nhw32_x64.exe when built,
+#                                books\, sound\, the user guide and the
+#                                licence), to unpack anywhere
 #   Vodari-<version>-setup.exe   the installer (NSIS), per user, no administrator
 # The version is the ProductVersion of the program's version record.
 set -euo pipefail
@@ -11,7 +13,8 @@ root=$(pwd)
 
 "$root/tools/setup.sh"
 cmake --preset windows >/dev/null
-# Building the program builds our capture library nhw32.dll beside it too.
+# Building the program builds our capture library nhw32.dll (and its 64-bit
+# part) beside it too.
 cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target Vodari
 
 version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' src/res/vodari.rc)
@@ -29,7 +32,9 @@ mkdir -p "$stage"
 # books hold the records of test runs.
 cmake -DSOURCE="$root/data" -DDEST="$stage" -P "$root/cmake/lay_out_app.cmake"
 cp "$app/Vodari.exe" "$stage/"
-if [ -f "$app/nhw32.dll" ]; then cp "$app/nhw32.dll" "$stage/"; fi
+for library in nhw32.dll nhw32_64.dll nhw32_x64.exe; do
+  if [ -f "$app/$library" ]; then cp "$app/$library" "$stage/"; fi
+done
 
 # The Chinese names go in as UTF-8 with the zip's UTF-8 flag, which Windows
 # and the common unpackers read correctly (Debian's zip leaves the flag off).

@@ -12,9 +12,14 @@ fi
 missing=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
+# The x86_64 compiler builds the capture library's 64-bit part. The extra
+# fonts are what a browser brings: the capture tests run with them, since
+# they change how other programs' text is laid out.
 native_pkgs=(cmake make g++ libgtest-dev googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb x11-apps x11-utils openbox imagemagick xauth locales fonts-wqy-microhei
+  fonts-noto-core fonts-liberation fonts-droid-fallback fonts-urw-base35
   libbenchmark-dev clang libclang-rt-dev
   nsis python3 unzip)
 

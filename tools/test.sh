@@ -2,7 +2,8 @@
 # Installs what is missing, builds the native and Windows configurations and
 # runs every test suite: the unit tests natively, again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and the Windows unit and end-to-end tests
-# under Wine; last it builds the zip and the installer and tries them under
+# under Wine (the capture tests also over a 64-bit program, in a 64-bit
+# prefix); last it builds the zip and the installer and tries them under
 # Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."

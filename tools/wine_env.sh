@@ -2,6 +2,27 @@
 # prefix under the build folder, with code page 936, and a virtual display
 # when there is none (VODARI_SCREEN, default 1024x768x24, sets its size).
 # Everything started here is stopped by vodari_wine_stop.
+# Beside it, a 64-bit prefix (wineprefix64) runs the tests over 64-bit
+# programs; tests choose it by setting WINEPREFIX and WINEARCH=win64.
+
+# Creates a prefix on its first use and keeps Wine's window management off.
+vodari_wine_prefix() {
+  local prefix=$1 arch=$2
+  if [ ! -f "$prefix/system.reg" ]; then
+    echo "wine_env: creating the Wine prefix $(basename "$prefix") (first run only)"
+    mkdir -p "$prefix"
+    WINEPREFIX=$prefix WINEARCH=$arch wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX=$prefix wineserver -w
+  fi
+  if [ ! -f "$prefix/.vodari-unmanaged" ]; then
+    # Without a window manager, managed windows make Wine wait on every
+    # hide; the program's windows need none of it.
+    if WINEPREFIX=$prefix WINEARCH=$arch wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1; then
+      touch "$prefix/.vodari-unmanaged"
+    fi
+    WINEPREFIX=$prefix wineserver -w
+  fi
+}
 
 vodari_wine_start() {
   local build_dir=$1
@@ -32,24 +53,14 @@ vodari_wine_start() {
     done
   fi
 
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "wine_env: creating the Wine prefix (first run only)"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-  fi
-  if [ ! -f "$WINEPREFIX/.vodari-unmanaged" ]; then
-    # Without a window manager, managed windows make Wine wait on every
-    # hide; the program's windows need none of it.
-    if wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1; then
-      touch "$WINEPREFIX/.vodari-unmanaged"
-    fi
-    wineserver -w
-  fi
+  vodari_wine_prefix "$WINEPREFIX" win32
+  VODARI_WINEPREFIX64="$(dirname "$WINEPREFIX")/wineprefix64"
+  vodari_wine_prefix "$VODARI_WINEPREFIX64" win64
 }
 
 vodari_wine_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "${VODARI_WINEPREFIX64:-}" ]; then WINEPREFIX=$VODARI_WINEPREFIX64 wineserver -k >/dev/null 2>&1 || true; fi
   if [ -n "${VODARI_XVFB_PID:-}" ]; then
     kill "$VODARI_XVFB_PID" 2>/dev/null || true
     wait "$VODARI_XVFB_PID" 2>/dev/null || true

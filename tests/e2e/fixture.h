@@ -16,6 +16,9 @@ namespace vodari::e2e {
 
 using namespace remote;
 
+// The program whose words the capture tests read (--capture-target=).
+inline std::string captureTarget = VODARI_CAPTURE_TARGET;
+
 // The folder holds a distractor book ("GRE词汇", 30 entries "greNN") and a
 // missed-words book with its title only.
 class ProgramTest : public ::testing::Test {

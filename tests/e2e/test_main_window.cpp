@@ -148,10 +148,14 @@ TEST_F(ProgramTest, RecitationRunsInTheStripWhileTheMainWindowHidesInTheNotifica
 }  // namespace vodari::e2e
 
 // The suite is given the program under test on its command line:
-//   vodari_e2e_tests --vodari=<path of Vodari.exe>
+//   vodari_e2e_tests --vodari=<path of Vodari.exe> [--capture-target=<program>]
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], "--vodari=", 9) == 0) vodari::remote::SetProgramPath(argv[i] + 9);
+    if (std::strncmp(argv[i], "--vodari=", 9) == 0) {
+      vodari::remote::SetProgramPath(argv[i] + 9);
+    } else if (std::strncmp(argv[i], "--capture-target=", 17) == 0) {
+      vodari::e2e::captureTarget = argv[i] + 17;
+    }
   return RUN_ALL_TESTS();
 }

@@ -31,7 +31,9 @@ count() { grep -c "$1" <<<"$names" || true; }
 [ "$(count "^$top/sound/[^/]*\.wav$")" = 4 ] || fail "the zip does not hold the 4 sounds"
 pictures=$(grep -o 'guide/[^"]*\.png' "$root/docs/使用说明.htm" | sort -u || true)
 library=
-if [ -f "$root/build/windows/app/nhw32.dll" ]; then library=nhw32.dll; fi
+for name in nhw32.dll nhw32_64.dll nhw32_x64.exe; do
+  if [ -f "$root/build/windows/app/$name" ]; then library="$library $name"; fi
+done
 for name in Vodari.exe $library 使用说明.htm LICENSE.txt $pictures; do
   grep -qx "$top/$name" <<<"$names" || fail "the zip lacks $name"
 done

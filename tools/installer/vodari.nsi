@@ -93,6 +93,11 @@ Section "Vodari 程序、单词本和使用说明" SecProgram
   !if /FileExists "${STAGE}/nhw32.dll"
     File "${STAGE}/nhw32.dll"
   !endif
+  ; The capture library's 64-bit part, for reading 64-bit programs.
+  !if /FileExists "${STAGE}/nhw32_64.dll"
+    File "${STAGE}/nhw32_64.dll"
+    File "${STAGE}/nhw32_x64.exe"
+  !endif
   File "${STAGE}/使用说明.htm"
   File "${STAGE}/LICENSE.txt"
   SetOutPath "$INSTDIR\guide"
@@ -137,6 +142,8 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\Vodari.exe"
   Delete "$INSTDIR\nhw32.dll"
+  Delete "$INSTDIR\nhw32_64.dll"
+  Delete "$INSTDIR\nhw32_x64.exe"
   Delete "$INSTDIR\使用说明.htm"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\guide\*.png"
