@@ -212,6 +212,8 @@ TEST_F(CaptureLibraryTest, ReadsAnAutomationProviderOfAnotherProgram) {
   for (int i = 0; i < 20 && text.empty(); ++i) text = CaptureAt("automation");
   EXPECT_TRUE(text == "juliet kilo lima" || text == "provider name") << text;
   EXPECT_EQ(CaptureAt("edit"), "bravo");
+}
+
 // Last: ends the companion. Without it a 64-bit program is still read, in
 // time, by what needs no layout and by measuring from here (where a first
 // word, at the left edge, is found whatever the font).
