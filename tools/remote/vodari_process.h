@@ -67,6 +67,10 @@ class VodariProcess {
   static void Click(HWND dialog, int controlId);
   // The window that has the keyboard focus in the program.
   HWND FocusedWindow();
+  // Whether the notification area holds the main window's icon; and deleting
+  // it there, as a shell that restarts forgets it.
+  bool TrayIconShown();
+  bool ForgetTrayIcon();
 
   // Polls `done` until it is true or the time is up; returns its last value.
   template <typename Condition>
