@@ -161,6 +161,10 @@ void CDrillDlg::OnTimer(UINT_PTR timerId) {
 }
 
 bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == taskbarCreated_ && msg != 0) {
+    tray_.OnShellRestart();
+    return false;
+  }
   switch (msg) {
     case WM_LBUTTONDOWN:
       win::DragByClientArea(Handle(), lParam);

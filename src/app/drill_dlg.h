@@ -63,6 +63,8 @@ class CDrillDlg : public win::Dialog {
   Recitation recitation_{state_, reciteWindows_};
   std::unique_ptr<CCapturePopup> capturePopup_;  // only while capture is bound
   std::string capturedWord_;                     // the last captured word
+  // Broadcast when the shell (re)starts: its icons must be added again.
+  const UINT taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
 };
 
 }  // namespace vodari
