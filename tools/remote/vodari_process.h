@@ -1,5 +1,6 @@
 // Works Vodari.exe from outside, as a user would, through window messages
-// only: starts it in a working folder, finds its windows and message boxes,
+// (keys pressed as a person does are real_input.h's): starts it in a working
+// folder, finds its windows, message boxes and notification-area icon,
 // presses its buttons. The demo driver and the end-to-end tests use it.
 #pragma once
 
