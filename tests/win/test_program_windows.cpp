@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,11 @@ TEST(ReciteBar, OpensInsideTheWorkAreaWrapsItsTextAndClosesWithEsc) {
   std::string text = "No.6067 :  sound    ";
   for (int i = 0; i < 6; ++i) text += "n. 声音；声响；听起来 ";
   bar.SetText(text);
+  // Lines from the top down to the bottom, not one line in the middle.
   const std::vector<bool> ink = InkRows(::GetWindow(bar.Handle(), GW_CHILD));
-  const size_t quarter = ink.size() / 4;
-  EXPECT_NE(std::find(ink.begin(), ink.begin() + quarter, true), ink.begin() + quarter);
-  EXPECT_NE(std::find(ink.end() - quarter, ink.end(), true), ink.end());
+  const auto quarter = static_cast<std::ptrdiff_t>(ink.size() / 4);
+  EXPECT_TRUE(std::count(ink.begin(), ink.begin() + quarter, true) > 0 &&
+              std::count(ink.end() - quarter, ink.end(), true) > 0);
 
   ASSERT_TRUE(remote::BringToFront(bar.Handle()));
   remote::PressKey(VK_ESCAPE);
