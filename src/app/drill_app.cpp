@@ -28,19 +28,20 @@ int CDrillApp::Run(HINSTANCE instance) {
     return 0;
   }
   CDrillDlg dialog(instance);
-  idle_ = &dialog.Idle();
+  main_ = &dialog;
   win::SetMessageFilter(this);
   dialog.RunModal(nullptr);
   win::SetMessageFilter(nullptr);
-  idle_ = nullptr;
+  main_ = nullptr;
   return 0;
 }
 
 bool CDrillApp::Filter(MSG& msg) {
   const bool ctrl = msg.message == WM_KEYDOWN && msg.wParam == VK_CONTROL;
-  if (ctrl || (idle_ && idle_->TakeDueCapture())) {
+  if (ctrl || (main_ && main_->Idle().TakeDueCapture())) {
     POINT point;
-    if (::GetCursorPos(&point)) CaptureAtPoint(point.x, point.y);
+    if (::GetCursorPos(&point) && CaptureAtPoint(point.x, point.y) && main_)
+      main_->NoteCaptureStart(ctrl);
   }
   return false;  // the message goes on to the dialogs
 }

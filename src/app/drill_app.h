@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
-#include "app/idle_counter.h"
 #include "win/dialog.h"
 
 namespace vodari {
+
+class CDrillDlg;
 
 class CDrillApp : private win::MessageFilter {
  public:
@@ -20,7 +21,7 @@ class CDrillApp : private win::MessageFilter {
   // count), starts a capture at the mouse pointer. The message then goes on.
   bool Filter(MSG& msg) override;
 
-  IdleCounter* idle_ = nullptr;  // the main dialog's, while it runs
+  CDrillDlg* main_ = nullptr;  // while it runs
 };
 
 }  // namespace vodari

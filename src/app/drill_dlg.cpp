@@ -1,6 +1,7 @@
 #include "app/drill_dlg.h"
 
 #include <ctime>
+#include <utility>
 
 #include "app/about_dlg.h"
 #include "app/settings_dlg.h"
@@ -161,6 +162,10 @@ void CDrillDlg::OnTimer(UINT_PTR timerId) {
 }
 
 bool CDrillDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == taskbarCreated_ && msg != 0) {
+    tray_.OnShellRestart();
+    return false;
+  }
   switch (msg) {
     case WM_LBUTTONDOWN:
       win::DragByClientArea(Handle(), lParam);
@@ -207,8 +212,11 @@ void CDrillDlg::OnCaptureDone() {
   }
   char text[256];
   if (!CaptureTakeText(text, sizeof text)) return;  // 256 bytes or more
-  capturedWord_ = CutCapturedWord(text);
-  capturePopup_->ShowCapture(capturedWord_);
+  // Blank space, or a text that begins where a word ends: nothing to show.
+  std::string word = CutCapturedWord(text);
+  if (word.empty()) return;
+  capturedWord_ = std::move(word);
+  capturePopup_->ShowCapture(capturedWord_, captureByKey_);
   // Refresh the bound controls from the fields; the title stays as shown.
   SetItemText(IDC_BOOK_TITLE, view_.ShownTitle());
 }

@@ -28,6 +28,9 @@ class CDrillDlg : public win::Dialog {
   // Key presses and mouse moves over this dialog restart the idle count.
   bool PreTranslateMessage(MSG& msg) override;
   IdleCounter& Idle() { return idle_; }
+  // A capture started, by a Ctrl key-down (`byKey`) or by the idle rhythm.
+  // Only the popup of a capture asked for with a key takes the activation.
+  void NoteCaptureStart(bool byKey) { captureByKey_ = byKey; }
 
  protected:
   bool OnInit() override;
@@ -48,7 +51,7 @@ class CDrillDlg : public win::Dialog {
   void CloseWithSummary();
   bool PaintMinimised();
   // A capture has ended: show its word, or hide the popup when the user
-  // has screen capture off.
+  // has screen capture off. A capture without a word changes nothing.
   void OnCaptureDone();
 
   HINSTANCE instance_;
@@ -63,6 +66,9 @@ class CDrillDlg : public win::Dialog {
   Recitation recitation_{state_, reciteWindows_};
   std::unique_ptr<CCapturePopup> capturePopup_;  // only while capture is bound
   std::string capturedWord_;                     // the last captured word
+  bool captureByKey_ = false;                    // how the last capture started
+  // Broadcast when the shell (re)starts: its icons must be added again.
+  const UINT taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
 };
 
 }  // namespace vodari

@@ -27,7 +27,7 @@ class RecitationWindows : public ReciteView {
   void ShowReciting(bool reciting) override;
   void EnableSettingsButtons(bool enable) override;
   void KeepMainWindowOnTop(bool onTop) override;
-  void MinimiseToTray() override { tray_.MinimiseToTray(); }
+  bool MinimiseToTray() override { return tray_.MinimiseToTray(); }
   void RestoreMainWindow() override { tray_.ShowMainWindow(); }
 
  private:

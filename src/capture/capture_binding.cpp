@@ -149,12 +149,15 @@ HWND NHD_InitGetWords(HINSTANCE instance, HWND notifyWindow) {
   return state.probeWindow;
 }
 
-void CaptureAtPoint(int x, int y) {
+bool CaptureAtPoint(int x, int y) {
   CaptureState& state = State();
-  if (!state.library || state.setFlag == nullptr || state.probeWindow == nullptr) return;
+  if (!state.library || state.setFlag == nullptr || state.probeWindow == nullptr) return false;
 
   const POINT point{x, y};
   HWND target = ::WindowFromPoint(point);
+  DWORD targetProcess = 0;
+  if (target != nullptr) ::GetWindowThreadProcessId(target, &targetProcess);
+  if (targetProcess == ::GetCurrentProcessId()) return false;
   char className[64] = {};
   if (target != nullptr) ::GetClassNameA(target, className, sizeof className);
   RECT rect;
@@ -172,6 +175,7 @@ void CaptureAtPoint(int x, int y) {
   ::MoveWindow(state.probeWindow, -1, -1, 1, 1, TRUE);
   state.timerId =
       ::SetTimer(state.probeWindow, CAPTURE_TIMER_ID, kCaptureTimeoutMs, CaptureTimeoutProc);
+  return true;
 }
 
 int CaptureTakeText(char* buffer, int size) { return State().text.CopyTo(buffer, size) ? 1 : 0; }

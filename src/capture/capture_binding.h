@@ -15,8 +15,10 @@ namespace vodari {
 // Every capture ends with WM_CAPTURE_DONE posted to `notifyWindow`.
 HWND NHD_InitGetWords(HINSTANCE instance, HWND notifyWindow);
 // Starts a capture at a screen point and returns at once; while a capture
-// is pending it starts over. Does nothing while the library is not bound.
-void CaptureAtPoint(int x, int y);
+// is pending it starts over. Does nothing, and returns false, while the
+// library is not bound or when the point lies on a window of this program:
+// the program never reads its own words.
+bool CaptureAtPoint(int x, int y);
 // Copies the last captured text into `buffer`, zero-filled; 0 (and `buffer`
 // untouched) when the text and its terminator do not fit, else 1.
 int CaptureTakeText(char* buffer, int size);

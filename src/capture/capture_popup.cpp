@@ -28,7 +28,7 @@ CCapturePopup::CCapturePopup(HWND owner)
       owner_(owner),
       searchTable([](const std::string& text) { win::ShowMessageBox(text); }) {}
 
-void CCapturePopup::ShowCapture(const std::string& word) {
+void CCapturePopup::ShowCapture(const std::string& word, bool activate) {
   // A book's message box during a search runs a loop of its own, in which
   // the next capture may end: that capture is dropped rather than search
   // the table in the middle of this search.
@@ -39,8 +39,13 @@ void CCapturePopup::ShowCapture(const std::string& word) {
   searching_ = true;
   SearchBooks();
   searching_ = false;
-  if (existed) ::SetFocus(Handle());
-  ::ShowWindow(Handle(), SW_SHOW);
+  if (activate) {
+    if (existed) ::SetFocus(Handle());
+    ::ShowWindow(Handle(), SW_SHOW);
+  } else {
+    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  }
 }
 
 void CCapturePopup::Hide() {
@@ -50,8 +55,9 @@ void CCapturePopup::Hide() {
 bool CCapturePopup::OnInit() {
   SetItemText(IDC_CAPTURE_WORD, wordText);
   SetItemText(IDC_CAPTURE_MEANING, meaningText);
+  ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   searchTable.LoadFile(kFirstSearchBook);
-  return true;
+  return false;
 }
 
 void CCapturePopup::SetWord(const std::string& word) {

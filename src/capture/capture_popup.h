@@ -18,12 +18,15 @@ class CCapturePopup : public win::Dialog {
  public:
   explicit CCapturePopup(HWND owner);
 
-  // Looks `word` up and shows it with the result, activated.
-  void ShowCapture(const std::string& word);
+  // Looks `word` up and shows it with the result, above other windows. With
+  // `activate` (a capture the user asked for with a key) the popup takes the
+  // activation; otherwise it shows without it, so that whatever the user is
+  // typing into keeps the keyboard.
+  void ShowCapture(const std::string& word, bool activate);
   void Hide();
 
  protected:
-  bool OnInit() override;
+  bool OnInit() override;  // takes no focus: a new popup must not activate
   // OK or Enter: takes the edits' texts back and hides; a text over its
   // limit is refused with a message and the popup stays.
   void OnOK() override;

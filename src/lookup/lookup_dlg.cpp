@@ -21,11 +21,13 @@ CLookupDlg::CLookupDlg()
 bool CLookupDlg::OnInit() {
   SendItemMessage(IDC_LOOKUP_INPUT, EM_LIMITTEXT, kMaxInputLength);
   searchTable.LoadFile(kFirstBook);
-  return true;
+  ::SetFocus(Item(IDC_LOOKUP_INPUT));
+  return false;
 }
 
 bool CLookupDlg::OnNotify(int id, int notifyCode, HWND /*control*/) {
   if (id != IDC_LOOKUP_INPUT || notifyCode != EN_CHANGE) return false;
+  if (searching_) return true;  // the table is the running search's
   // Nothing at or after the input leaves the result as it was.
   if (auto entry = IncrementalLookup(searchTable, ItemText(IDC_LOOKUP_INPUT)))
     SetItemText(IDC_LOOKUP_RESULT, LookupResultText(*entry));
@@ -33,7 +35,10 @@ bool CLookupDlg::OnNotify(int id, int notifyCode, HWND /*control*/) {
 }
 
 void CLookupDlg::OnOK() {
+  if (searching_) return;
+  searching_ = true;
   const auto entry = SearchAllBooks(searchTable, ItemText(IDC_LOOKUP_INPUT));
+  searching_ = false;
   SetItemText(IDC_LOOKUP_RESULT, entry ? LookupResultText(*entry) : kLookupNotFoundText);
 }
 
@@ -42,6 +47,7 @@ bool CLookupDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
     SetItemText(IDC_LOOKUP_INPUT, "");
     SetItemText(IDC_LOOKUP_RESULT, kLookupPromptText);
+    ::SetFocus(Item(IDC_LOOKUP_INPUT));
     return true;
   }
   return win::Dialog::PreTranslateMessage(msg);

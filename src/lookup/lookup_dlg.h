@@ -17,12 +17,15 @@ class CLookupDlg : public win::Dialog {
   bool PreTranslateMessage(MSG& msg) override;
 
  protected:
-  bool OnInit() override;
+  bool OnInit() override;  // the keyboard focus goes to the input box
   bool OnNotify(int id, int notifyCode, HWND control) override;
   void OnOK() override;  // the full search; the dialog stays open
 
  private:
   CWordTable searchTable;
+  // A book's message box during a search runs a loop of its own, in which
+  // the user could start another search on the same table.
+  bool searching_ = false;
 };
 
 }  // namespace vodari

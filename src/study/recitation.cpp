@@ -25,10 +25,8 @@ void Recitation::Start() {
   view_.EnableSettingsButtons(false);
   view_.KeepMainWindowOnTop(true);
   view_.OpenStrip(o.recordRecitedWords != 0);
-  if (o.mainWindowShown) {
-    view_.MinimiseToTray();
-    o.mainWindowShown = 0;
-  }
+  // Without the icon the main window stays: hidden, it could not be reached.
+  if (o.mainWindowShown && view_.MinimiseToTray()) o.mainWindowShown = 0;
   view_.ShowStripText("进入单词背记状态. (注意: 主窗口已经最小化到系统托盘)");
   o.reciting = 1;
 }

@@ -17,7 +17,12 @@ void CReciteBar::Open(HWND owner, bool recordButtonOff) {
     ::SetFocus(Handle());
   }
   ::ShowWindow(Handle(), SW_SHOW);
-  if (recordButtonOff) EnableItem(IDC_RECORD_SHOWN, false);
+  if (recordButtonOff) {
+    EnableItem(IDC_RECORD_SHOWN, false);
+    // The button held the focus and lost it; the strip takes it, so that Esc
+    // still closes the strip.
+    ::SetFocus(Handle());
+  }
 }
 
 void CReciteBar::SetText(const std::string& text) {
@@ -78,7 +83,12 @@ bool CReciteBar::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& 
 
 void CReciteBar::ShowStripMenu() {
   win::Menu menu = win::Menu::Load(IDR_STRIP_MENU);
-  if (HMENU popup = menu.SubMenu(0)) win::TrackPopupAtCursor(popup, Handle(), true);
+  HMENU popup = menu.SubMenu(0);
+  if (popup == nullptr) return;
+  // Behind a modal window of ours only "弹出主窗口" may act.
+  if (!::IsWindowEnabled(::GetWindow(Handle(), GW_OWNER)))
+    win::GrayMenuItemsBut(popup, ID_SHOW_MAIN_WINDOW);
+  win::TrackPopupAtCursor(popup, Handle(), true);
 }
 
 void CReciteBar::OnDestroy() {

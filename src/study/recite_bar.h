@@ -1,5 +1,5 @@
 // The recitation strip: a small caption-less window owned by the main
-// window, showing one line of text and the "记录" button. Its right-click
+// window, showing the recitation text and the "记录" button. Its right-click
 // menu offers the speed and the main window; those commands, and the
 // record button's message, go to the owner. Esc closes the strip while
 // recitation goes on.

@@ -64,8 +64,9 @@ class ReciteView {
   virtual void EnableSettingsButtons(bool enable) = 0;
   // Keeps the main window above other programs while reciting.
   virtual void KeepMainWindowOnTop(bool onTop) = 0;
-  // Hides the main window into the notification area (adding the icon).
-  virtual void MinimiseToTray() = 0;
+  // Hides the main window into the notification area (adding the icon);
+  // false, with the window left shown, when the icon cannot be added.
+  virtual bool MinimiseToTray() = 0;
   // Shows the main window again and brings it to the top.
   virtual void RestoreMainWindow() = 0;
 };

@@ -32,6 +32,13 @@ void RemoveMenuItem(HMENU menu, int commandId) {
   ::DeleteMenu(menu, static_cast<UINT>(commandId), MF_BYCOMMAND);
 }
 
+void GrayMenuItemsBut(HMENU menu, int commandId) {
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    if (::GetMenuItemID(menu, i) != static_cast<UINT>(commandId))
+      ::EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
+  }
+}
+
 bool TrackPopupAtCursor(HMENU popup, HWND owner, bool bringOwnerToFront) {
   if (popup == nullptr) return false;
   POINT cursor = {};

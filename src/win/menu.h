@@ -48,6 +48,9 @@ class Menu {
 void GrayMenuItem(HMENU menu, int commandId);
 void SetMenuItemText(HMENU menu, int commandId, const std::string& text);
 void RemoveMenuItem(HMENU menu, int commandId);
+// Grays every item of `menu`'s own level (a pop-up item grays its whole
+// pop-up) except the one with `commandId`.
+void GrayMenuItemsBut(HMENU menu, int commandId);
 
 // Tracks `popup` at the mouse pointer, left-aligned, with the left button,
 // owned by `owner`, which receives the chosen command as WM_COMMAND. With

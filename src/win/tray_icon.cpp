@@ -28,7 +28,16 @@ bool TrayIcon::Add(HWND owner, HICON icon, const std::string& tip) {
   lstrcpynA(data.szTip, tip.c_str(), 64);
   if (!::Shell_NotifyIconA(NIM_ADD, &data)) return false;
   owner_ = owner;
+  icon_ = icon;
+  tip_ = tip;
   return true;
+}
+
+bool TrayIcon::AddAgain() {
+  const HWND owner = owner_;
+  if (owner == nullptr) return true;
+  owner_ = nullptr;
+  return Add(owner, icon_, tip_);
 }
 
 void TrayIcon::Remove(HWND owner) {

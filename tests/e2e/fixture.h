@@ -1,5 +1,5 @@
 // A run of the real Vodari.exe in a fresh working folder, worked through
-// window messages.
+// window messages and, where focus matters, real input.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "real_input.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "vodari_process.h"

@@ -83,12 +83,32 @@ TEST_F(CaptureTest, CtrlStartsACaptureAtThePointerAndThePopupShowsTheWordWithIts
   EXPECT_EQ(Calls().back(), "ResetNHW32");
 }
 
-TEST_F(CaptureTest, IdleCapturesTimeOutKeepTheTextOnANonzeroNoticeAndShowNoLongText) {
+TEST_F(CaptureTest, IdleCapturesTakeNoFocusSkipOurWindowsAndShowNoEmptyOrLongText) {
   Start("bare", "text=Hello, world\nnotice=never\n");
   SetScreenCapture(true);
+  // While the user types into the lookup dialog, the popup shows beside it
+  // without taking the keys.
+  program->PostCommand(IDC_LOOKUP);
+  HWND lookup = program->WaitForWindow("请输入你想要查询的单词");
+  ASSERT_NE(lookup, nullptr);
+  ASSERT_TRUE(BringToFront(lookup));
   HWND popup = program->WaitForWindow("");  // no key, no mouse: the idle ticks capture
   ASSERT_NE(popup, nullptr);
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
+  WaitForNextCapture();
+  TypeText("abc");
+  EXPECT_TRUE(Until([&] { return TextOf(lookup, IDC_LOOKUP_INPUT) == "abc"; }));
+  // Over a window of the program, even the popup's own OK, nothing is captured.
+  RECT ok;
+  ::GetWindowRect(::GetDlgItem(popup, IDOK), &ok);
+  ::SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+  ::Sleep(200);
+  const int starts = Starts();
+  ::Sleep(2500);
+  EXPECT_EQ(Starts(), starts);
+  ::SetCursorPos(20, 700);
+  VodariProcess::Click(lookup, IDCANCEL);
+  ASSERT_TRUE(Until([&] { return !::IsWindow(lookup); }));
 
   Write("nhw32_script.txt", "text=Other\nnotice=1\n");
   WaitForNextCapture();
@@ -97,13 +117,17 @@ TEST_F(CaptureTest, IdleCapturesTimeOutKeepTheTextOnANonzeroNoticeAndShowNoLongT
   ASSERT_EQ(program->WaitForWindow(""), popup);
   EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");  // the previous text
 
-  Write("nhw32_script.txt", "text=" + std::string(256, 'a') + "\nnotice=0\n");
-  WaitForNextCapture();
-  PressOk(popup);
-  ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
-  WaitForNextCapture();
-  WaitForNextCapture();
-  EXPECT_FALSE(::IsWindowVisible(popup));
+  // A text too long, or one without a word (blank space), shows nothing.
+  for (const std::string& text : {std::string(256, 'a'), std::string()}) {
+    Write("nhw32_script.txt", "text=" + text + "\nnotice=0\n");
+    WaitForNextCapture();
+    PressOk(popup);
+    ASSERT_TRUE(Until([&] { return !::IsWindowVisible(popup); }));
+    WaitForNextCapture();
+    WaitForNextCapture();
+    EXPECT_FALSE(::IsWindowVisible(popup)) << text.size();
+  }
+  EXPECT_EQ(TextOf(popup, IDC_CAPTURE_WORD), "Hello");
 }
 
 // A library that refuses to start, or lacks an entry point, is reported once

@@ -40,16 +40,19 @@ TEST_F(ProgramTest, DialogsRunModallyOverTheMainWindowAndActOnTheBooksAndOptions
   const auto resultIs = [&](const std::string& text) {
     return Until([&] { return TextOf(lookup, IDC_LOOKUP_RESULT) == text; });
   };
-  HWND input = ::GetDlgItem(lookup, IDC_LOOKUP_INPUT);
-  for (char c : std::string("abi")) ::PostMessageA(input, WM_CHAR, c, 1);
+  // Typed at once, as a person does: the keys reach the input box, also
+  // after Esc has emptied it.
+  ASSERT_TRUE(BringToFront(lookup));
+  TypeText("abi");
   EXPECT_TRUE(resultIs("ability    能力"));  // while typing, in the first book
-  VodariProcess::SetTextOf(lookup, IDC_LOOKUP_INPUT, "Zebra");
-  ::PostMessageA(input, WM_KEYDOWN, VK_RETURN, 1);
-  EXPECT_TRUE(resultIs("zebra    斑马"));  // Enter: in every book
-  ::PostMessageA(input, WM_KEYDOWN, VK_ESCAPE, 1);
+  PressKey(VK_ESCAPE);
   EXPECT_TRUE(resultIs("请输入您要查询的单词"));
   EXPECT_EQ(TextOf(lookup, IDC_LOOKUP_INPUT), "");
-  for (int i = 0; i < 260; ++i) ::PostMessageA(input, WM_CHAR, 'x', 1);
+  TypeText("Zebra");
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(resultIs("zebra    斑马"));  // Enter: in every book
+  PressKey(VK_ESCAPE);
+  TypeText(std::string(260, 'x'));
   EXPECT_TRUE(Until([&] { return TextOf(lookup, IDC_LOOKUP_INPUT) == std::string(255, 'x'); }));
   VodariProcess::Click(lookup, IDCANCEL);
   EXPECT_TRUE(closed(lookup));

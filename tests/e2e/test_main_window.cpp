@@ -100,10 +100,18 @@ TEST_F(ProgramTest, RecitationRunsInTheStripWhileTheMainWindowHidesInTheNotifica
   const auto shown = [&](bool visible) {
     return Until([&] { return (::IsWindowVisible(main) != FALSE) == visible; });
   };
-  program->PostCommand(IDC_MINIMISE);
-  EXPECT_TRUE(shown(false));
-  program->PostCommand(ID_SHOW_MAIN_WINDOW);
-  EXPECT_TRUE(shown(true));
+  // "最  大  化" on a fresh start hides the window into an icon, as "最小化" does.
+  for (const int hide : {ID_TOGGLE_MAIN_WINDOW, IDC_MINIMISE}) {
+    program->PostCommand(hide);
+    EXPECT_TRUE(shown(false));
+    EXPECT_TRUE(program->TrayIconShown()) << hide;
+    program->PostCommand(ID_SHOW_MAIN_WINDOW);
+    EXPECT_TRUE(shown(true));
+  }
+  // A restarted shell has lost the icon; it comes back.
+  ASSERT_TRUE(program->ForgetTrayIcon());
+  ::SendMessageA(main, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(program->TrayIconShown());
 
   program->PostCommand(IDC_RECITE);
   HWND strip = program->WaitForWindowWith(IDC_RECORD_SHOWN);

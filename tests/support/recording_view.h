@@ -36,7 +36,10 @@ class RecordingView : public TestView, public Notices, public ReciteView {
   void ShowReciting(bool reciting) override { Log(reciting ? "caption:结束" : "caption:开始"); }
   void EnableSettingsButtons(bool on) override { Log(on ? "buttons:on" : "buttons:off"); }
   void KeepMainWindowOnTop(bool onTop) override { Log(onTop ? "topmost" : "not-topmost"); }
-  void MinimiseToTray() override { Log("to-tray"); }
+  bool MinimiseToTray() override {
+    Log("to-tray");
+    return !trayIconFails;
+  }
   void RestoreMainWindow() override { Log("main-window:shown"); }
 
   // Events that start with `prefix`.
@@ -49,6 +52,7 @@ class RecordingView : public TestView, public Notices, public ReciteView {
 
   std::vector<std::string> events;
   std::array<std::string, 4> shownMeanings;
+  bool trayIconFails = false;  // the notification area refuses the icon
 
  private:
   void Log(const std::string& e) { events.push_back(e); }

@@ -393,6 +393,11 @@ TEST_F(StudyTest, RecitationStartsShowsRecordsSpeaksAndStops) {
   EXPECT_FALSE(Options().reciting);
   EXPECT_TRUE(Options().mainWindowShown);
   EXPECT_EQ(Options().reciteCursor, 0);  // the next start begins again at the range's start
+  // Without its icon the main window stays shown: hidden, it could not be reached.
+  view.trayIconFails = true;
+  recitation.ToggleRecitation();
+  EXPECT_TRUE(Options().mainWindowShown);
+  recitation.ToggleRecitation();
 
   // A tick that was on its way when recitation stopped changes nothing.
   const std::string asked = Options().questionWord;

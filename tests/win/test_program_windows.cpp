@@ -2,45 +2,90 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include "app/main_window_tray.h"
+#include "real_input.h"
 #include "res/resource.h"
 #include "study/recite_bar.h"
 
 namespace vodari {
 namespace {
 
-// The strip opens whole inside the work area and closes with Esc; a strip
-// made while automatic recording is on keeps its record button off.
-TEST(ReciteBar, OpensInsideTheWorkAreaAndClosesWithEsc) {
+// Routes this thread's messages as the program's loops do, for `ms`.
+void Pump(DWORD ms) {
+  MSG msg;
+  for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < ms; ::Sleep(10))
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) win::RouteMessage(msg);
+}
+
+// Rows of `control`'s client area in which it paints dark text.
+std::vector<bool> InkRows(HWND control) {
+  RECT client;
+  ::GetClientRect(control, &client);
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  ::SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  std::vector<bool> ink(static_cast<size_t>(client.bottom));
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right && !ink[y]; ++x) ink[y] = GetGValue(::GetPixel(dc, x, y)) < 96;
+  ::SelectObject(dc, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return ink;
+}
+
+// The strip opens whole inside the work area; a long text wraps over the
+// line's height; Esc, pressed as a person does, closes a strip whose record
+// button is off (automatic recording) and so holds no focus.
+TEST(ReciteBar, OpensInsideTheWorkAreaWrapsItsTextAndClosesWithEsc) {
   CReciteBar bar;
-  bar.Open(nullptr, false);
+  bar.Open(nullptr, true);
   ASSERT_NE(bar.Handle(), nullptr);
+  EXPECT_FALSE(::IsWindowEnabled(bar.Item(IDC_RECORD_SHOWN)));
   RECT strip, work;
   ::GetWindowRect(bar.Handle(), &strip);
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_TRUE(strip.left >= work.left && strip.right <= work.right && strip.top >= work.top &&
               strip.bottom <= work.bottom);
 
-  ::PostMessageA(bar.Item(IDC_RECORD_SHOWN), WM_KEYDOWN, VK_ESCAPE, 0);
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) win::RouteMessage(msg);
-  EXPECT_EQ(bar.Handle(), nullptr);
+  std::string text = "No.6067 :  sound    ";
+  for (int i = 0; i < 6; ++i) text += "n. 声音；声响；听起来 ";
+  bar.SetText(text);
+  // Lines from the top down to the bottom, not one line in the middle.
+  const std::vector<bool> ink = InkRows(::GetWindow(bar.Handle(), GW_CHILD));
+  const auto quarter = static_cast<std::ptrdiff_t>(ink.size() / 4);
+  EXPECT_TRUE(std::count(ink.begin(), ink.begin() + quarter, true) > 0 &&
+              std::count(ink.end() - quarter, ink.end(), true) > 0);
 
-  bar.Open(nullptr, true);
-  EXPECT_FALSE(::IsWindowEnabled(bar.Item(IDC_RECORD_SHOWN)));
-  bar.Close();
+  ASSERT_TRUE(remote::BringToFront(bar.Handle()));
+  remote::PressKey(VK_ESCAPE);
+  Pump(300);
+  EXPECT_EQ(bar.Handle(), nullptr);
 }
 
-TEST(TrayMenu, WhileRecitingTheTestItemsAreGrayedAndTheRecitationItemRetitled) {
-  for (bool reciting : {false, true}) {
-    const win::Menu menu = MainWindowTray::TrayMenu(reciting);
-    HMENU popup = menu.SubMenu(0);
-    ASSERT_NE(popup, nullptr);
-    for (int id : {IDC_START_TEST, IDC_END_TEST})
-      EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0, reciting) << id;
-    char text[64] = {};
-    ::GetMenuStringA(popup, IDC_RECITE, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_STREQ(text, reciting ? "结束背单词" : "开始背诵");
+// Behind a modal window of ours (blocked), only "最  大  化" stays usable.
+TEST(TrayMenu, WhileRecitingTheTestItemsAreGrayedAndWhileBlockedAllButShowing) {
+  for (const bool blocked : {false, true}) {
+    for (const bool reciting : {false, true}) {
+      const win::Menu menu = MainWindowTray::TrayMenu(reciting, blocked);
+      HMENU popup = menu.SubMenu(0);
+      ASSERT_NE(popup, nullptr);
+      for (int id : {IDC_START_TEST, IDC_END_TEST})
+        EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0, reciting || blocked);
+      for (int id : {IDC_SETTINGS, IDCANCEL, IDC_RECITE})
+        EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0, blocked) << id;
+      EXPECT_FALSE(::GetMenuState(popup, ID_TOGGLE_MAIN_WINDOW, MF_BYCOMMAND) & MF_GRAYED);
+      char text[64] = {};
+      ::GetMenuStringA(popup, IDC_RECITE, text, sizeof text, MF_BYCOMMAND);
+      EXPECT_STREQ(text, reciting ? "结束背单词" : "开始背诵");
+    }
   }
 }
 

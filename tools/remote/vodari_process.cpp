@@ -1,5 +1,7 @@
 #include "vodari_process.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 namespace vodari::remote {
@@ -24,6 +26,7 @@ std::string ClassName(HWND window) {
 }
 
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr UINT kTrayIconId = 10;
 constexpr char kProgramName[] = "Vodari";
 
 }  // namespace
@@ -178,6 +181,23 @@ HWND VodariProcess::FocusedWindow() {
   ::GetGUIThreadInfo(::GetWindowThreadProcessId(MainWindow(), nullptr), &info);
   return info.hwndFocus;
 }
+
+namespace {
+
+// The shell changes only an icon that it holds.
+bool ChangeTrayIcon(HWND main, DWORD change) {
+  NOTIFYICONDATAA icon = {};
+  icon.cbSize = 88;
+  icon.hWnd = main;
+  icon.uID = kTrayIconId;
+  return ::Shell_NotifyIconA(change, &icon) != FALSE;
+}
+
+}  // namespace
+
+bool VodariProcess::TrayIconShown() { return ChangeTrayIcon(MainWindow(), NIM_MODIFY); }
+
+bool VodariProcess::ForgetTrayIcon() { return ChangeTrayIcon(MainWindow(), NIM_DELETE); }
 
 void VodariProcess::PostCommand(int id) {
   ::PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);

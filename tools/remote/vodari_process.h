@@ -1,5 +1,6 @@
 // Works Vodari.exe from outside, as a user would, through window messages
-// only: starts it in a working folder, finds its windows and message boxes,
+// (keys pressed as a person does are real_input.h's): starts it in a working
+// folder, finds its windows, message boxes and notification-area icon,
 // presses its buttons. The demo driver and the end-to-end tests use it.
 #pragma once
 
@@ -67,6 +68,10 @@ class VodariProcess {
   static void Click(HWND dialog, int controlId);
   // The window that has the keyboard focus in the program.
   HWND FocusedWindow();
+  // Whether the notification area holds the main window's icon; and deleting
+  // it there, as a shell that restarts forgets it.
+  bool TrayIconShown();
+  bool ForgetTrayIcon();
 
   // Polls `done` until it is true or the time is up; returns its last value.
   template <typename Condition>
