@@ -1,17 +1,8 @@
-# Cross-compiles 32-bit Windows programs with MinGW-w64 (posix thread model,
-# which GoogleTest needs) and runs the results through Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles 32-bit Windows programs with MinGW-w64 and runs the results
+# through Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(VODARI_MINGW_TARGET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
 
 find_program(WINE_PROGRAM wine)
 if(WINE_PROGRAM)
