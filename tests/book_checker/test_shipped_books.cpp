@@ -28,10 +28,10 @@ int MinimumEntries(int number) {
   const std::map<int, int> exams = {{18, 5000}, {15, 4000}, {32, 3500}, {13, 2000},
                                     {17, 2000}, {14, 300},  {16, 300},  {19, 300}};
   if (exams.count(number)) return exams.at(number);
-  if (number >= 29 && number <= 31) return 450;  // senior high school
-  if (number >= 20 && number <= 22) return 560;  // junior high school, new books
-  if (number >= 23 && number <= 28) return 200;  // junior high school, old books
-  if (number >= 3 && number <= 8) return 100;    // primary school
+  if (number >= 29 && number <= 31) return 1600;  // senior high school
+  if (number >= 20 && number <= 22) return 560;   // junior high school, new books
+  if (number >= 23 && number <= 28) return 200;   // junior high school, old books
+  if (number >= 3 && number <= 8) return 100;     // primary school
   return 200;
 }
 
