@@ -12,7 +12,10 @@
 #include "window_query.h"
 
 namespace nhw32 {
-namespace {
+// Not in an anonymous namespace: the compiler would then know every class
+// that derives from these interfaces, find none in this file, and compile
+// each call through them as unreachable. Their objects come from the system.
+namespace automation {
 
 struct IUIAutomationTextRange;
 
@@ -65,6 +68,15 @@ struct IUIAutomationTextRange : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE MoveEndpointByRange(int endpoint, IUIAutomationTextRange* range,
                                                         int targetEndpoint) = 0;
 };
+
+}  // namespace automation
+
+namespace {
+
+using automation::IUIAutomation;
+using automation::IUIAutomationElement;
+using automation::IUIAutomationTextPattern;
+using automation::IUIAutomationTextRange;
 
 // {ff48dba4-60ef-4201-aa87-54103eef594e}
 constexpr CLSID kClsidCUIAutomation = {0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
