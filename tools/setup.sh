@@ -16,7 +16,7 @@ native_pkgs=(cmake make g++ libgtest-dev googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine64 xvfb x11-apps imagemagick xauth locales fonts-wqy-microhei
   libbenchmark-dev clang libclang-rt-dev
-  nsis python3 unzip)
+  nsis python3 unzip debootstrap)
 
 # 32-bit Windows programs need wine32 from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

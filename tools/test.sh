@@ -2,8 +2,9 @@
 # Installs what is missing, builds the native and Windows configurations and
 # runs every test suite: the unit tests natively, again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and the Windows unit and end-to-end tests
-# under Wine; last it builds the zip and the installer and tries them under
-# Wine.
+# under the machine's Wine; then it builds the zip and the installer and
+# tries them under Wine; last it runs the Windows tests again under Wine 10
+# (tools/wine10.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -74,5 +75,10 @@ ctest --preset windows
 echo "== packages: the zip and the installer under Wine"
 "$root/tools/package.sh"
 "$root/tests/package/test_package.sh"
+vodari_wine_stop
+trap - EXIT
+
+echo "== Windows tests under Wine 10"
+"$root/tools/wine10.sh"
 
 echo "== all tests passed"
