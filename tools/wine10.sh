@@ -160,6 +160,10 @@ if [ "${1:-}" = "--root-only" ]; then
 fi
 build=$src/build/windows
 
+case "$rootfs" in
+  /*/*) ;;
+  *) die "VODARI_WINE10_ROOT must be an absolute path below a folder, not '$rootfs'" ;;
+esac
 [ "$(id -u)" -eq 0 ] || die "needs root (it makes a root file system and mounts in it): run it as root"
 for tool in unshare chroot flock findmnt; do
   command -v "$tool" >/dev/null || die "$tool is missing"
