@@ -69,7 +69,7 @@ debian_mirror() {
         /^URIs:/ { uri = $2 }
         END { flush() }' "$f"
     done
-  } | head -n 1
+  } | awk "NR == 1"
 }
 
 # Runs a command in the root, with /proc and /dev mounted, in a mount
