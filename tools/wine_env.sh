@@ -65,5 +65,7 @@ vodari_wine_stop() {
     kill "$VODARI_XVFB_PID" 2>/dev/null || true
     wait "$VODARI_XVFB_PID" 2>/dev/null || true
     VODARI_XVFB_PID=
+    # The display named there is gone, and its number may soon be another's.
+    unset DISPLAY
   fi
 }
