@@ -185,6 +185,12 @@ $root_only && exit 0
 unset WINEPREFIX
 trap vodari_wine_stop EXIT
 vodari_display_start
+case "$DISPLAY" in
+  :*)
+    number=${DISPLAY#:}
+    [ -S "/tmp/.X11-unix/X${number%%.*}" ] || die "no X server at DISPLAY=$DISPLAY (unset it for a virtual display)"
+    ;;
+esac
 
 # The checkout appears at the same path in the root, so the paths that the
 # build recorded hold there.
