@@ -9,8 +9,9 @@
 #
 # Runs `ctest --preset windows` over the Windows build (build/windows,
 # already built) with the root's own ctest and Wine, so every test of that
-# preset runs as under Wine 8, with Wine prefixes of its own (under
-# build/windows/wine10) and VODARI_WINE=10. CTEST_OPTIONS go to ctest
+# preset runs as under Wine 8, with Wine prefixes of its own (kept in
+# build/windows/wine10, seen in the run at the usual paths) and
+# VODARI_WINE=10. CTEST_OPTIONS go to ctest
 # (e.g. -R e2e). --root-only makes or checks the root and runs nothing.
 #
 # Environment:
@@ -148,6 +149,19 @@ if [ "${1:-}" = "--in-namespace" ]; then
   bind /dev "$rootfs/dev"
   if [ -d /tmp/.X11-unix ]; then bind /tmp/.X11-unix "$rootfs/tmp/.X11-unix"; fi
   if [ -n "${VODARI_WINE10_CHECKOUT:-}" ]; then bind "$VODARI_WINE10_CHECKOUT" "$rootfs$VODARI_WINE10_CHECKOUT"; fi
+  # Wine 10's prefixes are laid over Wine 8's in the build folder: whatever
+  # finds a prefix by its usual path (the set-up, a test's recorded
+  # command) finds Wine 10's, and neither Wine touches the other's.
+  if [ -n "${VODARI_WINE10_BUILD:-}" ]; then
+    names=(wineprefix wineprefix64)
+    for prefix in "$VODARI_WINE10_BUILD"/wineprefix*; do
+      if [ -d "$prefix" ]; then names+=("${prefix##*/}"); fi
+    done
+    for name in $(printf '%s\n' "${names[@]}" | sort -u); do
+      mkdir -p "$VODARI_WINE10_BUILD/wine10/$name"
+      bind "$VODARI_WINE10_BUILD/wine10/$name" "$rootfs$VODARI_WINE10_BUILD/$name"
+    done
+  fi
   status=0
   chroot "$rootfs" "$@" || status=$?
   exit "$status"
@@ -195,7 +209,7 @@ esac
 # The checkout appears at the same path in the root, so the paths that the
 # build recorded hold there.
 status=0
-VODARI_WINE10_CHECKOUT=$src in_root /usr/bin/env -i \
+VODARI_WINE10_CHECKOUT=$src VODARI_WINE10_BUILD=$build in_root /usr/bin/env -i \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   HOME=/root TERM="${TERM:-dumb}" DISPLAY="$DISPLAY" \
   bash -c '
@@ -205,7 +219,7 @@ VODARI_WINE10_CHECKOUT=$src in_root /usr/bin/env -i \
     cd "$src"
     . tools/wine_env.sh
     trap vodari_wine_stop EXIT
-    vodari_wine_start "$build/wine10"
+    vodari_wine_start "$build"
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv=d"
     echo "wine10: $(wine --version), prefix $WINEPREFIX"
     ctest --preset windows "$@"' \
