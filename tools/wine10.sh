@@ -97,7 +97,7 @@ make_root() {
     mirror=$(debian_mirror)
     [ -n "$mirror" ] || die "no Debian mirror found in the apt sources; set VODARI_DEBIAN_MIRROR"
     command -v debootstrap >/dev/null || die "debootstrap is missing (tools/setup.sh installs it)"
-    say "making the Debian $suite root in $rootfs from $mirror (first run only, about 4 minutes)"
+    say "making the Debian $suite root in $rootfs from $mirror (first run only, a few minutes)"
     mkdir -p "$rootfs"
     if ! debootstrap --variant=minbase "$suite" "$rootfs" "$mirror" >"$rootfs.log" 2>&1; then
       tail -n 20 "$rootfs.log" >&2
@@ -221,7 +221,7 @@ VODARI_WINE10_CHECKOUT=$src VODARI_WINE10_BUILD=$build in_root /usr/bin/env -i \
     trap vodari_wine_stop EXIT
     vodari_wine_start "$build"
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv=d"
-    echo "wine10: $(wine --version), prefix $WINEPREFIX"
+    echo "wine10: $(wine --version), prefix $WINEPREFIX (kept in $build/wine10)"
     ctest --preset windows "$@"' \
   bash "$src" "$build" "$@" || status=$?
 exit "$status"
