@@ -21,7 +21,7 @@ native_pkgs=(cmake make g++ libgtest-dev googletest
   wine wine64 xvfb x11-apps x11-utils openbox imagemagick xauth locales fonts-wqy-microhei
   fonts-noto-core fonts-liberation fonts-droid-fallback fonts-urw-base35
   libbenchmark-dev clang libclang-rt-dev
-  nsis python3 unzip)
+  nsis python3 unzip debootstrap)
 
 # 32-bit Windows programs need wine32 from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

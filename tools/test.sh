@@ -2,9 +2,10 @@
 # Installs what is missing, builds the native and Windows configurations and
 # runs every test suite: the unit tests natively, again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and the Windows unit and end-to-end tests
-# under Wine (the capture tests also over a 64-bit program, in a 64-bit
-# prefix); last it builds the zip and the installer and tries them under
-# Wine.
+# under the machine's Wine (the capture tests also over a 64-bit program, in a
+# 64-bit prefix); then it builds the zip and the installer and tries them
+# under Wine; last it runs the Windows tests again under Wine 10
+# (tools/wine10.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -75,5 +76,10 @@ ctest --preset windows
 echo "== packages: the zip and the installer under Wine"
 "$root/tools/package.sh"
 "$root/tests/package/test_package.sh"
+vodari_wine_stop
+trap - EXIT
+
+echo "== Windows tests under Wine 10"
+"$root/tools/wine10.sh"
 
 echo "== all tests passed"

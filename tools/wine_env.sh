@@ -24,6 +24,29 @@ vodari_wine_prefix() {
   fi
 }
 
+# Starts a virtual display when there is none (DISPLAY unset); vodari_wine_stop
+# stops it.
+vodari_display_start() {
+  VODARI_XVFB_PID=
+  [ -z "${DISPLAY:-}" ] || return 0
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 "${VODARI_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  VODARI_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local tries=0
+  until [ -e "/tmp/.X11-unix/X$n" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$VODARI_XVFB_PID" 2>/dev/null; then
+      echo "wine_env: Xvfb did not start" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# Argument: the folder that holds the prefix (the build folder; each Wine
+# version needs a folder of its own).
 vodari_wine_start() {
   local build_dir=$1
   mkdir -p "$build_dir"
@@ -34,24 +57,13 @@ vodari_wine_start() {
   # The locale gives Windows programs code page 936 (GBK).
   export LC_ALL=zh_CN.UTF-8
   export LANG=zh_CN.UTF-8
+  # The Wine's major version, for tests that depend on what a Wine can do.
+  local version
+  version=$(wine --version 2>/dev/null || true)
+  version=${version#wine-}
+  export VODARI_WINE=${version%%.*}
 
-  VODARI_XVFB_PID=
-  if [ -z "${DISPLAY:-}" ]; then
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${VODARI_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
-    VODARI_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local tries=0
-    until [ -e "/tmp/.X11-unix/X$n" ]; do
-      tries=$((tries + 1))
-      if [ $tries -gt 100 ] || ! kill -0 "$VODARI_XVFB_PID" 2>/dev/null; then
-        echo "wine_env: Xvfb did not start" >&2
-        return 1
-      fi
-      sleep 0.1
-    done
-  fi
+  vodari_display_start || return 1
 
   vodari_wine_prefix "$WINEPREFIX" win32
   VODARI_WINEPREFIX64="$(dirname "$WINEPREFIX")/wineprefix64"
@@ -65,5 +77,7 @@ vodari_wine_stop() {
     kill "$VODARI_XVFB_PID" 2>/dev/null || true
     wait "$VODARI_XVFB_PID" 2>/dev/null || true
     VODARI_XVFB_PID=
+    # The display named there is gone, and its number may soon be another's.
+    unset DISPLAY
   fi
 }
