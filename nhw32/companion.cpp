@@ -33,6 +33,16 @@ std::wstring ModuleFolder() {
 
 bool IsOtherBitness(HANDLE process) { return IsWow64(::GetCurrentProcess()) != IsWow64(process); }
 
+bool IsOtherBitnessWindow(HWND window) {
+  DWORD processId = 0;
+  if (!::GetWindowThreadProcessId(window, &processId)) return false;
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return false;
+  const bool other = IsOtherBitness(process);
+  ::CloseHandle(process);
+  return other;
+}
+
 Companion::Companion() {
 #ifndef _WIN64
   if (!IsWow64(::GetCurrentProcess())) return;

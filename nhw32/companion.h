@@ -39,5 +39,7 @@ class Companion {
 // True when `process` and this library differ in bitness (the 64-bit build
 // is only loaded as a hook, and never asks).
 bool IsOtherBitness(HANDLE process);
+// The same for the program that owns `window`; false when it cannot be told.
+bool IsOtherBitnessWindow(HWND window);
 
 }  // namespace nhw32

@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "companion.h"
 #include "remote_memory.h"
 #include "text_source.h"
 #include "window_query.h"
@@ -165,6 +166,9 @@ class EditSource : public TextSource {
     if (kind == EditKind::kNone) return ReadResult::kNotMine;
     std::unique_ptr<RemoteMemory> memory;
     if (kind == EditKind::kRichEdit) {
+      // The records its messages point to are laid out for the bitness of
+      // its program: one of the other bitness is read inside its program.
+      if (IsOtherBitnessWindow(window)) return ReadResult::kNotMine;
       memory = pool_.Open(window, kRichMemorySize);
       // Without memory in its program a rich edit cannot be asked safely
       // (it would take our coordinates for a pointer): leave it to the

@@ -1,7 +1,8 @@
-// Static texts, buttons and list boxes of other programs, laid out inside
-// the program that owns them, with the control's own device context and
+// Static texts, buttons and list boxes of other programs (and rich edits of
+// programs of the other bitness), read inside the program that owns them, with the control's own device context and
 // font (owner_layout.h). Where that cannot be done in time, the next source
 // measures the text from here instead.
+#include "companion.h"
 #include "owner_layout.h"
 #include "text_source.h"
 #include "window_query.h"
@@ -15,6 +16,12 @@ bool LaidOutControl(HWND window) {
          SameName(base, L"ComboLBox");
 }
 
+// A rich edit's messages point to records laid out for its own program's
+// bitness; one of the other bitness is read inside its program.
+bool RichEditOfOtherBitness(HWND window) {
+  return ContainsName(ClassNameOf(window), L"RichEdit") && IsOtherBitnessWindow(window);
+}
+
 class HookSource : public TextSource {
  public:
   explicit HookSource(std::shared_ptr<OwnerLayout> owner) : owner_(std::move(owner)) {}
@@ -22,7 +29,7 @@ class HookSource : public TextSource {
   ReadResult Read(HWND window, POINT screenPoint, const Deadline& deadline,
                   CapturedLine& line) override {
     RECT area = {};
-    if (!LaidOutControl(window) ||
+    if (!(LaidOutControl(window) || RichEditOfOtherBitness(window)) ||
         !owner_->ReadControl(window, screenPoint, deadline, line.text, area))
       return ReadResult::kNotMine;
     // The text starts with the word under the pointer.

@@ -15,8 +15,14 @@ namespace {
 void ReadControl(HWND window, const MeasureBlock& request, const Deadline& deadline,
                  MeasureBlock& answer) {
   CapturedLine line;
-  const bool found = MakeControlSource()->Read(window, POINT{request.x, request.y}, deadline,
-                                               line) == ReadResult::kRead;
+  // A rich edit is asked by messages, here in its own program; every other
+  // control is laid out.
+  const std::unique_ptr<TextSource> sources[] = {MakeEditSource(), MakeControlSource()};
+  bool found = false;
+  for (const auto& source : sources) {
+    found = source->Read(window, POINT{request.x, request.y}, deadline, line) == ReadResult::kRead;
+    if (found) break;
+  }
   const std::u16string text = found ? CaptureTextAt(line.text, line.index) : std::u16string();
   RECT area = {};
   if (!text.empty() && line.locate) area = line.locate(FindWordAt(line.text, line.index));
