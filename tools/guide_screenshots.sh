@@ -50,15 +50,11 @@ fi
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-tries=0
-until xprop -root -display "$DISPLAY" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-  tries=$((tries + 1))
-  if [ $tries -gt 100 ] || ! kill -0 "$wm_pid" 2>/dev/null; then
-    echo "guide: the window manager did not start" >&2
-    exit 1
-  fi
-  sleep 0.1
-done
+wm_ready() { xprop -root -display "$DISPLAY" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+vodari_wait_for "$wm_pid" wm_ready || {
+  echo "guide: the window manager did not start" >&2
+  exit 1
+}
 
 app=$(mktemp -d "$root/build/windows/guide-app.XXXXXX")
 cmake -DSOURCE="$root/data" -DDEST="$app" -P "$root/cmake/lay_out_app.cmake"

@@ -34,13 +34,20 @@ vodari_display_start() {
   Xvfb ":$n" -screen 0 "${VODARI_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
   VODARI_XVFB_PID=$!
   export DISPLAY=":$n"
-  local tries=0
-  until [ -e "/tmp/.X11-unix/X$n" ]; do
+  vodari_wait_for "$VODARI_XVFB_PID" test -e "/tmp/.X11-unix/X$n" || {
+    echo "wine_env: Xvfb did not start" >&2
+    return 1
+  }
+}
+
+# Waits until the command after the process id succeeds: false after 10 s,
+# or at once when that process (which is to make it succeed) has ended.
+vodari_wait_for() {
+  local pid=$1 tries=0
+  shift
+  until "$@"; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 "$VODARI_XVFB_PID" 2>/dev/null; then
-      echo "wine_env: Xvfb did not start" >&2
-      return 1
-    fi
+    if [ $tries -gt 100 ] || ! kill -0 "$pid" 2>/dev/null; then return 1; fi
     sleep 0.1
   done
 }
