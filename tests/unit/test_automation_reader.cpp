@@ -46,26 +46,19 @@ class StandInRange : public Range {
     return doc_.failing ? nullptr : std::make_unique<StandInRange>(doc_, begin_, end_);
   }
   // A browser's word: a run of non-blanks with the blanks after it; a line
-  // break is a unit of its own. A line includes its break.
+  // break is a unit of its own. The steps ask for no other unit.
   bool ExpandToEnclosingUnit(TextUnit unit) override {
-    if (doc_.failing) return false;
+    if (doc_.failing || unit != TextUnit::kWord) return false;
     std::size_t& b = begin_;
     std::size_t& e = end_;
-    if (unit == TextUnit::kLine) {
-      while (b > 0 && text_[b - 1] != u'\n') --b;
-      e = b;
-      while (e < text_.size() && text_[e++] != u'\n') {
-      }
-    } else if (unit == TextUnit::kWord && b < text_.size() && IsBreak(text_[b])) {
+    if (b < text_.size() && IsBreak(text_[b])) {
       e = text_.find(u'\n', b) + 1;
-    } else if (unit == TextUnit::kWord) {
+    } else {
       while (b > 0 && text_[b - 1] == u' ') --b;
       while (b > 0 && text_[b - 1] != u' ' && !IsBreak(text_[b - 1])) --b;
       e = b;
       while (e < text_.size() && text_[e] != u' ' && !IsBreak(text_[e])) ++e;
       while (e < text_.size() && text_[e] == u' ') ++e;
-    } else {
-      e = std::min(b + 1, text_.size());
     }
     return true;
   }
