@@ -1,10 +1,8 @@
-// The main window of the real program: the test, start-up, the book menus,
+// The main window of the real program: the test, start-up, the book menu,
 // the notification area and recitation.
 #include <cstring>
 #include <string>
-#include <vector>
 
-#include "books/catalogue.h"
 #include "fixture.h"
 
 namespace vodari::e2e {
@@ -61,36 +59,6 @@ TEST_F(ProgramTest, MissingDistractorBookIsCreatedAndEndsTheProgramWithExitCodeO
   program->PressOk(box);
   EXPECT_EQ(program->WaitForExit(), 1);
   EXPECT_TRUE(test::FileExists(folder.File("books\\单词本18.txt")));
-}
-
-// "<sub-menu caption>/<caption>=<id>" for each item of `menu`.
-void Flatten(HMENU menu, const std::string& prefix, std::vector<std::string>& lines) {
-  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-    char text[256] = {};
-    ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-    if (HMENU sub = ::GetSubMenu(menu, i))
-      Flatten(sub, prefix + text + "/", lines);
-    else
-      lines.push_back(prefix + text + "=" + std::to_string(::GetMenuItemID(menu, i)));
-  }
-}
-
-// The book menu compiled into Vodari.exe and the catalogue are two copies
-// of one list: same captions, sub-menus, ids and order.
-TEST(BookMenu, IsTheCatalogue) {
-  HMODULE module = ::LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(module, nullptr) << ProgramPath();
-  HMENU menu = ::LoadMenuA(module, MAKEINTRESOURCEA(IDR_BOOK_MENU));
-  ASSERT_NE(menu, nullptr);
-  std::vector<std::string> loaded, expected;
-  Flatten(menu, "", loaded);
-  for (const CatalogueBook& book : Catalogue()) {
-    const std::string sub = book.subMenu ? std::string(book.subMenu) + "/" : "";
-    expected.push_back("选择字典/" + sub + book.caption + "=" + std::to_string(book.menuId));
-  }
-  EXPECT_EQ(loaded, expected);
-  ::DestroyMenu(menu);
-  ::FreeLibrary(module);
 }
 
 TEST_F(ProgramTest, RecitationRunsInTheStripWhileTheMainWindowHidesInTheNotificationArea) {

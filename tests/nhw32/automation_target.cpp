@@ -104,25 +104,13 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
     if (*provider) AddRef();
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetPropertyValue(int propertyId, VARIANT* value) override {
+  HRESULT STDMETHODCALLTYPE GetPropertyValue(int id, VARIANT* value) override {
     ::VariantInit(value);
-    switch (propertyId) {
-      case kControlTypePropertyId:
-        value->vt = VT_I4, value->lVal = kEditControlTypeId;
-        break;
-      case kNamePropertyId:
-        value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kName);
-        break;
-      case kValueValuePropertyId:
-        value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kValue);
-        break;
-      case kIsTextPatternAvailablePropertyId:
-      case kIsValuePatternAvailablePropertyId:
-        value->vt = VT_BOOL, value->boolVal = VARIANT_TRUE;
-        break;
-      default:
-        break;
-    }
+    if (id == kControlTypePropertyId) value->vt = VT_I4, value->lVal = kEditControlTypeId;
+    if (id == kNamePropertyId) value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kName);
+    if (id == kValueValuePropertyId) value->vt = VT_BSTR, value->bstrVal = ::SysAllocString(kValue);
+    if (id == kIsTextPatternAvailablePropertyId || id == kIsValuePatternAvailablePropertyId)
+      value->vt = VT_BOOL, value->boolVal = VARIANT_TRUE;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** host) override {
@@ -130,21 +118,17 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
     return g_hostProvider ? g_hostProvider(window_, host) : S_OK;
   }
 
-  HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** ranges) override {
-    return *ranges = nullptr, E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** ranges) override {
-    return *ranges = nullptr, E_NOTIMPL;
-  }
+  HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** out) override { return None(out); }
+  HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** out) override { return None(out); }
   HRESULT STDMETHODCALLTYPE RangeFromChild(IRawElementProviderSimple*,
-                                           ITextRangeProvider** range) override {
-    return *range = nullptr, E_NOTIMPL;
+                                           ITextRangeProvider** out) override {
+    return None(out);
   }
-  HRESULT STDMETHODCALLTYPE RangeFromPoint(UiaPoint, ITextRangeProvider** range) override {
-    return *range = nullptr, E_NOTIMPL;
+  HRESULT STDMETHODCALLTYPE RangeFromPoint(UiaPoint, ITextRangeProvider** out) override {
+    return None(out);
   }
-  HRESULT STDMETHODCALLTYPE get_DocumentRange(ITextRangeProvider** range) override {
-    return *range = nullptr, E_NOTIMPL;
+  HRESULT STDMETHODCALLTYPE get_DocumentRange(ITextRangeProvider** out) override {
+    return None(out);
   }
   HRESULT STDMETHODCALLTYPE get_SupportedTextSelection(int* selection) override {
     return *selection = 0, S_OK;
@@ -161,6 +145,10 @@ class Provider : public IRawElementProviderSimple, public ITextProvider, public 
 
  private:
   virtual ~Provider() = default;
+  template <typename T>
+  static HRESULT None(T** out) {
+    return *out = nullptr, E_NOTIMPL;
+  }
   LONG references_ = 1;
   HWND window_;
 };

@@ -29,12 +29,10 @@ constexpr long kWidth = 10;
 constexpr long kHeight = 20;
 
 struct Document {
-  explicit Document(bool noRects = false, bool fails = false)
-      : noRectangles(noRects), failing(fails) {}
+  bool noRectangles = false;
+  bool failing = false;
+  std::function<void()> onRangeFromPoint{};  // where a hung provider blocks
   std::u16string text = u"The quick, brown fox\r\njumps over the lazy dog.\r\n\r\nlast";
-  bool noRectangles;
-  bool failing;
-  std::function<void()> onRangeFromPoint;  // where a hung provider blocks
 };
 
 bool IsBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
@@ -48,26 +46,19 @@ class StandInRange : public Range {
     return doc_.failing ? nullptr : std::make_unique<StandInRange>(doc_, begin_, end_);
   }
   // A browser's word: a run of non-blanks with the blanks after it; a line
-  // break is a unit of its own. A line includes its break.
+  // break is a unit of its own. The steps ask for no other unit.
   bool ExpandToEnclosingUnit(TextUnit unit) override {
-    if (doc_.failing) return false;
+    if (doc_.failing || unit != TextUnit::kWord) return false;
     std::size_t& b = begin_;
     std::size_t& e = end_;
-    if (unit == TextUnit::kLine) {
-      while (b > 0 && text_[b - 1] != u'\n') --b;
-      e = b;
-      while (e < text_.size() && text_[e++] != u'\n') {
-      }
-    } else if (unit == TextUnit::kWord && b < text_.size() && IsBreak(text_[b])) {
+    if (b < text_.size() && IsBreak(text_[b])) {
       e = text_.find(u'\n', b) + 1;
-    } else if (unit == TextUnit::kWord) {
+    } else {
       while (b > 0 && text_[b - 1] == u' ') --b;
       while (b > 0 && text_[b - 1] != u' ' && !IsBreak(text_[b - 1])) --b;
       e = b;
       while (e < text_.size() && text_[e] != u' ' && !IsBreak(text_[e])) ++e;
       while (e < text_.size() && text_[e] == u' ') ++e;
-    } else {
-      e = std::min(b + 1, text_.size());
     }
     return true;
   }
@@ -140,19 +131,11 @@ class StandInPattern : public TextPattern {
 };
 
 struct ElementSpec {
-  ElementSpec(const Document* doc, int type, std::u16string v = {}, std::u16string n = {},
-              const ElementSpec* up = nullptr, bool fails = false)
-      : document(doc),
-        controlType(type),
-        value(std::move(v)),
-        name(std::move(n)),
-        parent(up),
-        failing(fails) {}
   const Document* document;  // has the text pattern when set
   int controlType;
-  std::u16string value, name;
-  const ElementSpec* parent;
-  bool failing;
+  std::u16string value{}, name{};
+  const ElementSpec* parent = nullptr;
+  bool failing = false;
 };
 
 class StandInElement : public Element {
@@ -166,17 +149,15 @@ class StandInElement : public Element {
     if (spec_.failing || !spec_.parent) return nullptr;
     return std::make_unique<StandInElement>(*spec_.parent);
   }
-  bool GetControlType(int& type) override {
-    return !spec_.failing && (type = spec_.controlType, true);
-  }
-  bool GetValue(std::u16string& value) override {
-    return !spec_.failing && (value = spec_.value, true);
-  }
-  bool GetName(std::u16string& name) override {
-    return !spec_.failing && (name = spec_.name, true);
-  }
+  bool GetControlType(int& type) override { return Give(type, spec_.controlType); }
+  bool GetValue(std::u16string& value) override { return Give(value, spec_.value); }
+  bool GetName(std::u16string& name) override { return Give(name, spec_.name); }
 
  private:
+  template <typename T>
+  bool Give(T& out, const T& value) const {
+    return !spec_.failing && (out = value, true);
+  }
   const ElementSpec& spec_;
 };
 
@@ -210,7 +191,7 @@ std::tuple<std::u16string, double, double, double, double> Captured(const Readin
 }
 
 TEST(AutomationReader, TheWordUnderThePointerByOurRulesWithItsRectangle) {
-  const Document page, bare(true), broken(false, true);
+  const Document page, bare{true}, broken{false, true};
   const ElementSpec document{&page, 50030, u"", u"Page title"};
   const ElementSpec leaf{nullptr, 50020, u"", u"leaf", &document};
   const ElementSpec noRectangles{&bare, 50030};

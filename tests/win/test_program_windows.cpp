@@ -1,4 +1,5 @@
-// The program's own small windows, as classes, on the program's templates.
+// The program's own small windows, as classes, and its book menu, on the
+// program's templates.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/main_window_tray.h"
+#include "books/catalogue.h"
 #include "real_input.h"
 #include "res/resource.h"
 #include "study/recite_bar.h"
@@ -87,6 +89,32 @@ TEST(TrayMenu, WhileRecitingTheTestItemsAreGrayedAndWhileBlockedAllButShowing) {
       EXPECT_STREQ(text, reciting ? "结束背单词" : "开始背诵");
     }
   }
+}
+
+// "<sub-menu caption>/<caption>=<id>" for each item of `menu`.
+void Flatten(HMENU menu, const std::string& prefix, std::vector<std::string>& lines) {
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    if (HMENU sub = ::GetSubMenu(menu, i))
+      Flatten(sub, prefix + text + "/", lines);
+    else
+      lines.push_back(prefix + text + "=" + std::to_string(::GetMenuItemID(menu, i)));
+  }
+}
+
+// The book menu of the program's resources and the catalogue are two copies
+// of one list: same captions, sub-menus, ids and order.
+TEST(BookMenu, IsTheCatalogue) {
+  const win::Menu menu = win::Menu::Load(IDR_BOOK_MENU);
+  ASSERT_NE(menu.Get(), nullptr);
+  std::vector<std::string> loaded, expected;
+  Flatten(menu.Get(), "", loaded);
+  for (const CatalogueBook& book : Catalogue()) {
+    const std::string sub = book.subMenu ? std::string(book.subMenu) + "/" : "";
+    expected.push_back("选择字典/" + sub + book.caption + "=" + std::to_string(book.menuId));
+  }
+  EXPECT_EQ(loaded, expected);
 }
 
 }  // namespace
