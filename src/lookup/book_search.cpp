@@ -4,8 +4,9 @@
 #include <cstring>
 #include <optional>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
+#if defined(__GNUC__) && (defined(__i386__) || defined(__x86_64__))
+#include <immintrin.h>
+#define VODARI_PAIR_SCAN 1
 #endif
 
 #include "books/book_reader.h"
@@ -49,6 +50,83 @@ std::optional<std::size_t> RareByteOf(const std::string& needle) {
   return std::nullopt;
 }
 
+#ifdef VODARI_PAIR_SCAN
+constexpr std::size_t kWordFound = std::string_view::npos;
+
+// The places where "@" (the needle's first byte) and byte `pair` of the
+// needle stand at their distance are few in any book, whatever letters the
+// word is made of. These scans find them sixty-four places at a time and
+// look at each; they return kWordFound, or the place where they stopped,
+// from which the plain scan goes on. The processor's vector instructions
+// are asked for by function, so that the program still runs where they
+// are missing.
+__attribute__((target("avx2"))) std::size_t ScanPairsAvx2(std::string_view bytes,
+                                                          const std::string& needle,
+                                                          std::size_t pair, std::size_t last) {
+  const __m256i first = _mm256_set1_epi8(needle.front());
+  const __m256i second = _mm256_set1_epi8(needle[pair]);
+  const char* data = bytes.data();
+  std::size_t start = 0;
+  for (; start + 64 <= last + 1; start += 64) {
+    const __m256i a0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + start));
+    const __m256i b0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + start + pair));
+    const __m256i a1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + start + 32));
+    const __m256i b1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + start + 32 + pair));
+    const __m256i p0 = _mm256_and_si256(_mm256_cmpeq_epi8(a0, first), _mm256_cmpeq_epi8(b0, second));
+    const __m256i p1 = _mm256_and_si256(_mm256_cmpeq_epi8(a1, first), _mm256_cmpeq_epi8(b1, second));
+    const __m256i any = _mm256_or_si256(p0, p1);
+    if (_mm256_testz_si256(any, any)) continue;
+    const unsigned masks[] = {static_cast<unsigned>(_mm256_movemask_epi8(p0)),
+                              static_cast<unsigned>(_mm256_movemask_epi8(p1))};
+    for (int k = 0; k < 2; ++k)
+      for (unsigned mask = masks[k]; mask != 0; mask &= mask - 1)
+        if (IsWordLineAt(bytes, start + 32 * k + static_cast<std::size_t>(__builtin_ctz(mask)), needle))
+          return kWordFound;
+  }
+  return start;
+}
+
+__attribute__((target("sse2"))) std::size_t ScanPairsSse2(std::string_view bytes,
+                                                          const std::string& needle,
+                                                          std::size_t pair, std::size_t last) {
+  const __m128i first = _mm_set1_epi8(needle.front());
+  const __m128i second = _mm_set1_epi8(needle[pair]);
+  const char* data = bytes.data();
+  std::size_t start = 0;
+  for (; start + 64 <= last + 1; start += 64) {
+    __m128i p[4];
+    for (int k = 0; k < 4; ++k) {
+      const char* at = data + start + 16 * k;
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + pair));
+      p[k] = _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, second));
+    }
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(p[0], p[1]), _mm_or_si128(p[2], p[3]))) == 0)
+      continue;
+    for (int k = 0; k < 4; ++k)
+      for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(p[k])); mask != 0; mask &= mask - 1)
+        if (IsWordLineAt(bytes, start + 16 * k + static_cast<std::size_t>(__builtin_ctz(mask)), needle))
+          return kWordFound;
+  }
+  return start;
+}
+
+std::size_t ScanPairs(std::string_view bytes, const std::string& needle, std::size_t pair,
+                      std::size_t last) {
+  enum class Vectors { kNone, kSse2, kAvx2 };
+  static const Vectors vectors = [] {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return Vectors::kAvx2;
+    return __builtin_cpu_supports("sse2") ? Vectors::kSse2 : Vectors::kNone;
+  }();
+  switch (vectors) {
+    case Vectors::kAvx2: return ScanPairsAvx2(bytes, needle, pair, last);
+    case Vectors::kSse2: return ScanPairsSse2(bytes, needle, pair, last);
+    default: return 0;
+  }
+}
+#endif
+
 bool BookMayHoldWord(std::string_view bytes, const std::string& word) {
   const std::string needle = "@" + word;
   const std::size_t n = needle.size();
@@ -64,33 +142,14 @@ bool BookMayHoldWord(std::string_view bytes, const std::string& word) {
     return false;
   }
   std::size_t start = 0;
-#ifdef __SSE2__
+#ifdef VODARI_PAIR_SCAN
   // The second byte of the pair: the needle's least common letter (the
   // letters above run from the least to the most common).
   std::size_t pair = n - 1;
   for (std::size_t i = 1; i < n; ++i)
     if (std::strchr(kCommonLetters, needle[i]) < std::strchr(kCommonLetters, needle[pair])) pair = i;
-  // Sixty-four places at a time: only where the needle's first byte ("@")
-  // and that letter both stand at their distance can it start. Such pairs
-  // are rare in any book, whatever letters the word is made of.
-  const __m128i first = _mm_set1_epi8(needle.front());
-  const __m128i end = _mm_set1_epi8(needle[pair]);
-  const char* data = bytes.data();
-  const auto pairs = [&](std::size_t at) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + pair));
-    return _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, end));
-  };
-  for (; start + 64 <= last + 1; start += 64) {
-    const __m128i p0 = pairs(start), p1 = pairs(start + 16), p2 = pairs(start + 32),
-                  p3 = pairs(start + 48);
-    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(p0, p1), _mm_or_si128(p2, p3))) == 0) continue;
-    const __m128i parts[] = {p0, p1, p2, p3};
-    for (int k = 0; k < 4; ++k)
-      for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(parts[k])); mask != 0; mask &= mask - 1)
-        if (IsWordLineAt(bytes, start + 16 * k + static_cast<std::size_t>(__builtin_ctz(mask)), needle))
-          return true;
-  }
+  start = ScanPairs(bytes, needle, pair, last);
+  if (start == kWordFound) return true;
 #endif
   for (; start <= last; ++start) {
     const void* hit = std::memchr(bytes.data() + start, '@', last - start + 1);
