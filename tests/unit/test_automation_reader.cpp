@@ -130,52 +130,52 @@ class StandInPattern : public TextPattern {
   const Document& doc_;
 };
 
-struct ElementSpec {
+struct ElementShape {
   const Document* document;  // has the text pattern when set
   int controlType;
   std::u16string value{}, name{};
-  const ElementSpec* parent = nullptr;
+  const ElementShape* parent = nullptr;
   bool failing = false;
 };
 
 class StandInElement : public Element {
  public:
-  explicit StandInElement(const ElementSpec& spec) : spec_(spec) {}
+  explicit StandInElement(const ElementShape& shape) : shape_(shape) {}
   std::unique_ptr<TextPattern> GetTextPattern() override {
-    if (spec_.failing || !spec_.document) return nullptr;
-    return std::make_unique<StandInPattern>(*spec_.document);
+    if (shape_.failing || !shape_.document) return nullptr;
+    return std::make_unique<StandInPattern>(*shape_.document);
   }
   std::unique_ptr<Element> GetParent() override {
-    if (spec_.failing || !spec_.parent) return nullptr;
-    return std::make_unique<StandInElement>(*spec_.parent);
+    if (shape_.failing || !shape_.parent) return nullptr;
+    return std::make_unique<StandInElement>(*shape_.parent);
   }
-  bool GetControlType(int& type) override { return Give(type, spec_.controlType); }
-  bool GetValue(std::u16string& value) override { return Give(value, spec_.value); }
-  bool GetName(std::u16string& name) override { return Give(name, spec_.name); }
+  bool GetControlType(int& type) override { return Give(type, shape_.controlType); }
+  bool GetValue(std::u16string& value) override { return Give(value, shape_.value); }
+  bool GetName(std::u16string& name) override { return Give(name, shape_.name); }
 
  private:
   template <typename T>
   bool Give(T& out, const T& value) const {
-    return !spec_.failing && (out = value, true);
+    return !shape_.failing && (out = value, true);
   }
-  const ElementSpec& spec_;
+  const ElementShape& shape_;
 };
 
 // Elements from the point and from the window; null stands for a call that
 // fails (Wine's ElementFromPoint gives E_NOTIMPL).
 class StandInClient : public Client {
  public:
-  StandInClient(const ElementSpec* atPoint, const ElementSpec* ofWindow)
+  StandInClient(const ElementShape* atPoint, const ElementShape* ofWindow)
       : atPoint_(atPoint), ofWindow_(ofWindow) {}
   std::unique_ptr<Element> ElementFromPoint(Point) override { return Make(atPoint_); }
   std::unique_ptr<Element> ElementFromHandle(std::uintptr_t) override { return Make(ofWindow_); }
 
  private:
-  static std::unique_ptr<Element> Make(const ElementSpec* spec) {
-    return spec ? std::make_unique<StandInElement>(*spec) : nullptr;
+  static std::unique_ptr<Element> Make(const ElementShape* shape) {
+    return shape ? std::make_unique<StandInElement>(*shape) : nullptr;
   }
-  const ElementSpec* atPoint_;
-  const ElementSpec* ofWindow_;
+  const ElementShape* atPoint_;
+  const ElementShape* ofWindow_;
 };
 
 // The middle of a character.
@@ -192,17 +192,17 @@ std::tuple<std::u16string, double, double, double, double> Captured(const Readin
 
 TEST(AutomationReader, TheWordUnderThePointerByOurRulesWithItsRectangle) {
   const Document page, bare{true}, broken{false, true};
-  const ElementSpec document{&page, 50030, u"", u"Page title"};
-  const ElementSpec leaf{nullptr, 50020, u"", u"leaf", &document};
-  const ElementSpec noRectangles{&bare, 50030};
-  const ElementSpec failing{&broken, 50004, u"v", u"n", nullptr, true};
-  const ElementSpec brokenPattern{&broken, 50004, u"alpha beta\r\nmore", u"Name"};
-  const ElementSpec label{nullptr, 50020, u"", u"  hello there"};
-  const ElementSpec pane{nullptr, 50033, u"", u"Window title"};
+  const ElementShape document{&page, 50030, u"", u"Page title"};
+  const ElementShape leaf{nullptr, 50020, u"", u"leaf", &document};
+  const ElementShape noRectangles{&bare, 50030};
+  const ElementShape failing{&broken, 50004, u"v", u"n", nullptr, true};
+  const ElementShape brokenPattern{&broken, 50004, u"alpha beta\r\nmore", u"Name"};
+  const ElementShape label{nullptr, 50020, u"", u"  hello there"};
+  const ElementShape pane{nullptr, 50033, u"", u"Window title"};
   using Area = std::tuple<double, double, double, double>;
   const Area none{0, 0, 0, 0};
   using Case =
-      std::tuple<const char*, const ElementSpec*, const ElementSpec*, Point, std::u16string, Area>;
+      std::tuple<const char*, const ElementShape*, const ElementShape*, Point, std::u16string, Area>;
   // clang-format off
   const Case cases[] = {
       {"word and punctuation", &document, nullptr, At(5, 0), u"quick, brown fox", {40, 0, 50, 20}},
@@ -247,7 +247,7 @@ TEST(AutomationRunner, AHungProviderCostsAtMostTheBudgetAndIsNotQueuedBehind) {
     std::unique_lock<std::mutex> lock(mutex);
     released.wait(lock, [&] { return release; });
   };
-  const ElementSpec hungDocument{&hung, 50030}, document{&page, 50030};
+  const ElementShape hungDocument{&hung, 50030}, document{&page, 50030};
   std::atomic<int> clients{0};
   // The first client's provider hangs; a fresh client's answers.
   Runner runner(
