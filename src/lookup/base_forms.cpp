@@ -83,15 +83,29 @@ bool WouldDouble(const std::string& stem) {
   return VowelGroups(stem) == 1;
 }
 
+bool EndsWith(const std::string& word, std::string_view suffix) {
+  return word.size() > suffix.size() &&
+         word.compare(word.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string Without(const std::string& word, std::size_t count) {
+  return word.substr(0, word.size() - count);
+}
+
 class Candidates {
  public:
   explicit Candidates(const std::string& word) : word_(word) {}
 
   void Add(const std::string& base) {
     if (base.size() < 2 && base != "a" && base != "i") return;
-    if (base == word_ || std::find(list_.begin(), list_.end(), base) != list_.end()) return;
-    list_.push_back(base);
+    if (base == word_) return;
+    for (const BaseForm& known : list_)
+      if (known.word == base) return;
+    list_.push_back({base, comparing_});
   }
+  // While on, the forms added are those of a comparison (-er, -est), which
+  // only an adjective or an adverb has.
+  void Comparing(bool on) { comparing_ = on; }
   // A stem that lost a suffix: the stem, its form with a final e, and the
   // stem with a doubled final consonant undone.
   void AddStem(const std::string& stem) {
@@ -103,7 +117,8 @@ class Candidates {
     if (n >= 4 && stem[n - 1] == stem[n - 2] && !IsVowel(stem[n - 1]) &&
         !std::strchr("lsfz", stem[n - 1]))
       Add(stem.substr(0, n - 1));
-    if (WouldDouble(stem)) {
+    // A stem in "th" lost its e (bathed, breathing: bathe, breathe).
+    if (WouldDouble(stem) || EndsWith(stem, "th")) {
       Add(stem + "e");
       Add(stem);
     } else {
@@ -112,21 +127,13 @@ class Candidates {
     }
     if (n >= 3 && stem[n - 1] == stem[n - 2] && !IsVowel(stem[n - 1])) Add(stem.substr(0, n - 1));
   }
-  std::vector<std::string> Take() { return std::move(list_); }
+  std::vector<BaseForm> Take() { return std::move(list_); }
 
  private:
   const std::string& word_;
-  std::vector<std::string> list_;
+  std::vector<BaseForm> list_;
+  bool comparing_ = false;
 };
-
-bool EndsWith(const std::string& word, std::string_view suffix) {
-  return word.size() > suffix.size() &&
-         word.compare(word.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-std::string Without(const std::string& word, std::size_t count) {
-  return word.substr(0, word.size() - count);
-}
 
 void AddIrregular(const std::string& word, Candidates& candidates) {
   const std::string_view table(kIrregular);
@@ -152,8 +159,9 @@ void AddRegular(const std::string& w, Candidates& c) {
   if (EndsWith(w, "'s")) c.Add(Without(w, 2));
   if (EndsWith(w, "s'")) c.Add(Without(w, 1));
   if (EndsWith(w, "ies")) c.Add(Without(w, 3) + "y");  // studies
-  if (EndsWith(w, "ves") && w.size() > 4) {  // knives, wives; wolves, leaves
+  if (EndsWith(w, "ves") && w.size() > 4) {  // believes, saves; knives, wolves
     const bool ife = w[w.size() - 4] == 'i';
+    c.Add(Without(w, 1));
     c.Add(Without(w, 3) + (ife ? "fe" : "f"));
     c.Add(Without(w, 3) + (ife ? "f" : "fe"));
   }
@@ -178,15 +186,17 @@ void AddRegular(const std::string& w, Candidates& c) {
     const std::string stem = w.substr(0, w.rfind('k'));
     if (VowelGroups(stem) >= 2) c.Add(stem);
   }
+  c.Comparing(true);
   if (EndsWith(w, "iest")) c.Add(Without(w, 4) + "y");  // happiest
   if (EndsWith(w, "ier")) c.Add(Without(w, 3) + "y");   // happier
   if (EndsWith(w, "est") && w.size() > 4) c.AddStem(Without(w, 3));  // biggest, nicest
   if (EndsWith(w, "er") && w.size() > 3) c.AddStem(Without(w, 2));   // bigger, closer
+  c.Comparing(false);
 }
 
 }  // namespace
 
-std::vector<std::string> BaseForms(const std::string& word) {
+std::vector<BaseForm> BaseFormsOf(const std::string& word) {
   if (word.empty()) return {};
   for (char ch : word)
     if (!((ch >= 'a' && ch <= 'z') || ch == '\'')) return {};
@@ -194,6 +204,12 @@ std::vector<std::string> BaseForms(const std::string& word) {
   AddIrregular(word, candidates);
   AddRegular(word, candidates);
   return candidates.Take();
+}
+
+std::vector<std::string> BaseForms(const std::string& word) {
+  std::vector<std::string> words;
+  for (BaseForm& form : BaseFormsOf(word)) words.push_back(std::move(form.word));
+  return words;
 }
 
 }  // namespace vodari

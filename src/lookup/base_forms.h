@@ -20,4 +20,13 @@ namespace vodari {
 // apostrophes.
 std::vector<std::string> BaseForms(const std::string& word);
 
+// The same, each with whether it comes only from a comparison (bigger,
+// biggest: big): such a form is meant only where the book has it as an
+// adjective or an adverb, not for Peter or Walker.
+struct BaseForm {
+  std::string word;
+  bool comparison = false;
+};
+std::vector<BaseForm> BaseFormsOf(const std::string& word);
+
 }  // namespace vodari

@@ -206,25 +206,64 @@ std::string WithCapitalFirst(const std::string& lower) {
 
 }  // namespace
 
-std::vector<std::string> MeantForms(const std::string& word, const std::vector<std::string>& tried) {
+std::vector<MeantForm> MeantForms(const std::string& word, const std::vector<std::string>& tried) {
   const std::string lower = GbkToLower(word);
-  const std::vector<std::string> bases = BaseForms(lower);
-  std::vector<std::string> forms = {WithCapitalFirst(lower)};
-  forms.insert(forms.end(), bases.begin(), bases.end());
-  for (const std::string& base : bases) forms.push_back(WithCapitalFirst(base));
-  std::vector<std::string> meant;
-  for (const std::string& form : forms) {
-    const auto seen = [&](const std::vector<std::string>& list) {
-      return std::find(list.begin(), list.end(), form) != list.end();
-    };
-    if (!form.empty() && !seen(tried) && !seen(meant)) meant.push_back(form);
+  const std::vector<BaseForm> bases = BaseFormsOf(lower);
+  std::vector<MeantForm> forms = {{WithCapitalFirst(lower)}};
+  for (const BaseForm& base : bases) forms.push_back({base.word, base.comparison});
+  for (const BaseForm& base : bases) forms.push_back({WithCapitalFirst(base.word), base.comparison});
+  std::vector<MeantForm> meant;
+  for (const MeantForm& form : forms) {
+    const bool seen =
+        std::find(tried.begin(), tried.end(), form.word) != tried.end() ||
+        std::any_of(meant.begin(), meant.end(), [&](const MeantForm& m) { return m.word == form.word; });
+    if (!form.word.empty() && !seen) meant.push_back(form);
   }
   return meant;
 }
 
+bool Fits(const MeantForm& form, std::string_view meaning) {
+  return !form.comparison || meaning.find("adj.") != std::string_view::npos ||
+         meaning.find("adv.") != std::string_view::npos;
+}
+
 std::optional<WordEntry> SearchMeantForms(CWordTable& table, const std::string& word,
                                           const std::vector<std::string>& tried) {
-  return SearchPass(table, MeantForms(word, tried));
+  const std::vector<MeantForm> forms = MeantForms(word, tried);
+  if (forms.empty()) return std::nullopt;
+  std::optional<WordEntry> best;
+  std::size_t bestRank = forms.size();
+  std::string bestBook, heldBook;
+  bool readButNotTaken = false;
+  for (const std::string& book : SearchBooks()) {
+    const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
+    if (!bytes) continue;
+    // Only a book that may hold a form preferred to the best so far is
+    // taken into the table and looked at.
+    std::size_t rank = 0;
+    while (rank < bestRank && !BookMayHoldWord(*bytes, forms[rank].word)) ++rank;
+    readButNotTaken = rank == bestRank;
+    if (readButNotTaken) continue;
+    table.TakeReadBook();
+    heldBook = book;
+    for (; rank < bestRank; ++rank) {
+      for (int i = 0; i < table.GetCount(); ++i) {
+        if (table.Word(i) != forms[rank].word || !Fits(forms[rank], table.Meaning(i))) continue;
+        best = table.GetEntry(i);
+        bestRank = rank;
+        bestBook = book;
+        break;
+      }
+    }
+    if (bestRank == 0) return best;
+  }
+  if (best) {
+    // The table ends holding the book of the match.
+    if (heldBook != bestBook && table.ReadFileBytes(bestBook)) table.TakeReadBook();
+    return best;
+  }
+  if (readButNotTaken) table.TakeReadBook();
+  return std::nullopt;
 }
 
 std::optional<WordEntry> SearchAllBooks(CWordTable& table, const std::string& input) {

@@ -32,22 +32,28 @@ std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::st
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
 
 // The forms a reader may mean when the word as typed or captured is in no
-// book: the word with a capital first letter and the rest in lower case
-// (English, Monday), then its base forms (walked: walk; children: child),
-// then those with a capital first letter. Forms in `tried` are left out.
-std::vector<std::string> MeantForms(const std::string& word, const std::vector<std::string>& tried);
+// book, in the order they are preferred: the word with a capital first
+// letter and the rest in lower case (English, Monday), then its base forms
+// (walked: walk; children: child), then those with a capital first letter.
+// Forms in `tried` are left out. A form of comparison (bigger: big) stands
+// only for an adjective or an adverb.
+struct MeantForm {
+  std::string word;
+  bool comparison = false;
+};
+std::vector<MeantForm> MeantForms(const std::string& word, const std::vector<std::string>& tried);
 
-// The last pass of a search that found nothing: the forms of MeantForms in
-// one pass (none when there are none).
+// Whether an entry with `meaning` can be what `form` means: any entry, but
+// for a form of comparison only one that is an adjective or an adverb.
+bool Fits(const MeantForm& form, std::string_view meaning);
+
+// The last pass of a search that found nothing: every book in the order of
+// SearchBooks() is looked at for the forms of MeantForms, and the most
+// preferred form that some book holds wins (in the first book that holds
+// it), as if each form had a pass of its own. `table` ends holding the book
+// of the match, or the last book read.
 std::optional<WordEntry> SearchMeantForms(CWordTable& table, const std::string& word,
                                           const std::vector<std::string>& tried);
-
-// False only when no entry of the book in `bytes` can have `word`: the book
-// nowhere holds "@", the word and then a line end (or the end of the file, a
-// NUL byte, or anything at all when the word is as long as a word can be).
-// Much faster than reading the book into a table, so the full search reads
-// into the table only the books that may hold the word.
-bool BookMayHoldWord(std::string_view bytes, const std::string& word);
 
 // The full search: `input` in lower case, then in upper case, then the
 // forms the reader may mean.

@@ -110,7 +110,7 @@ TEST(ShippedBooks, CoverEverydayEnglish) {
   ASSERT_EQ(bases.size(), 10000u);
   ASSERT_EQ(forms.size(), 20000u);
   ProgramFolder folder(VODARI_DATA_BOOKS);
-  const std::set<std::string> words = BookWords();
+  const coverage::BookWordMap words = BookWords();
   // The measurement resolves from the book words alone; a sample shows it
   // finds what the popup's own search finds.
   CWordTable table;

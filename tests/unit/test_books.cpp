@@ -284,12 +284,16 @@ TEST_F(BooksTest, SearchReadsTheBooksInOrderInLowerCaseThenInCapitals) {
 
 // After the exact forms (and the popup's dropped final "s"), both searches
 // find the word with a capital first letter and the base forms of an
-// inflected word, shown as stored; an exact form anywhere comes first.
+// inflected word, shown as stored; an exact form anywhere comes first, and
+// a more likely form in a later book before a less likely one in an earlier
+// book. A form of comparison stands only for an adjective or an adverb.
 TEST_F(BooksTest, SearchFindsTheFormTheReaderMeansAfterTheExactForms) {
   test::WriteBytes(Book(3),
                    "三\r\n@book\r\n书\r\n@walk\r\n走\r\n@child\r\n孩子\r\n@study\r\n学习\r\n"
-                   "@English\r\n英语\r\n@Monday\r\n星期一\r\n@big\r\n大的\r\n@cat\r\n猫\r\n");
-  test::WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n@gone\r\n去\r\n");
+                   "@English\r\n英语\r\n@Monday\r\n星期一\r\n@big\r\nadj. 大的\r\n@cat\r\n猫\r\n"
+                   "@east\r\nn. 东方\r\n@hop\r\nv. 跳\r\n@pet\r\nn. 宠物\r\n");
+  test::WriteBytes(Book(35), "三十五\r\n@CATS\r\n大写\r\n@gone\r\n去\r\n@Easter\r\nn. 复活节\r\n"
+                             "@hope\r\nv. 希望\r\n");
   using Search = std::optional<WordEntry> (*)(CWordTable&, const std::string&);
   const std::tuple<Search, std::string, std::string> cases[] = {
       {SearchCapturedWord, "Books", "book"},     {SearchCapturedWord, "Cats", "CATS"},
@@ -297,11 +301,16 @@ TEST_F(BooksTest, SearchFindsTheFormTheReaderMeansAfterTheExactForms) {
       {SearchAllBooks, "children", "child"},     {SearchCapturedWord, "Studies", "study"},
       {SearchAllBooks, "english", "English"},    {SearchCapturedWord, "ENGLISH", "English"},
       {SearchCapturedWord, "Mondays", "Monday"}, {SearchAllBooks, "bigger", "big"},
-      {SearchAllBooks, "gone", "gone"},          {SearchCapturedWord, "walkedx", "(none)"}};
+      {SearchAllBooks, "gone", "gone"},          {SearchCapturedWord, "walkedx", "(none)"},
+      {SearchAllBooks, "easter", "Easter"},      {SearchCapturedWord, "hoped", "hope"},
+      {SearchCapturedWord, "Peter", "(none)"}};
   for (const auto& [search, input, stored] : cases) {
     const auto found = search(table, input);
     EXPECT_EQ(found ? found->word : "(none)", stored) << input;
   }
+  // The table ends holding the book of the match, also after a later book.
+  ASSERT_TRUE(SearchAllBooks(table, "walked"));
+  EXPECT_EQ(table.title, "三");
 }
 
 // The base forms of inflected words, most likely first.
@@ -310,7 +319,7 @@ TEST(BaseForms, RegularRulesAndIrregularTable) {
       {"walked", "walk"},   {"hoped", "hope"},      {"hopped", "hop"},    {"used", "use"},
       {"studies", "study"}, {"studied", "study"},   {"making", "make"},   {"running", "run"},
       {"lying", "lie"},     {"bigger", "big"},      {"closer", "close"},  {"happiest", "happy"},
-      {"knives", "knife"},  {"wolves", "wolf"},     {"firemen", "fireman"}, {"analyses", "analysis"},
+      {"believes", "believe"}, {"firemen", "fireman"}, {"analyses", "analysis"}, {"bathed", "bathe"},
       {"children", "child"}, {"feet", "foot"},      {"went", "go"},       {"was", "be"},
       {"did", "do"},        {"taken", "take"},      {"better", "good"},   {"worst", "bad"},
       {"mice", "mouse"},    {"john's", "john"},     {"boxes", "boxe"},    {"visited", "visit"},
@@ -319,7 +328,8 @@ TEST(BaseForms, RegularRulesAndIrregularTable) {
     const std::vector<std::string> bases = BaseForms(word);
     EXPECT_EQ(bases.empty() ? "(none)" : bases.front(), first) << word;
   }
-  for (const auto& [word, base] : {std::pair("boxes", "box"), std::pair("panicked", "panic")}) {
+  for (const auto& [word, base] : {std::pair("boxes", "box"), std::pair("panicked", "panic"),
+                                   std::pair("knives", "knife"), std::pair("wolves", "wolf")}) {
     const std::vector<std::string> bases = BaseForms(word);
     EXPECT_NE(std::find(bases.begin(), bases.end(), base), bases.end()) << word;
   }

@@ -40,23 +40,25 @@ ProgramFolder::~ProgramFolder() {
   fs::remove_all(fs::path(path_), ignored);
 }
 
-std::set<std::string> BookWords() {
-  std::set<std::string> words;
+BookWordMap BookWords() {
+  BookWordMap words;
   CWordTable table;
+  const MeantForm comparison{"", true};
   for (const std::string& book : SearchBooks()) {
     table.LoadFile(book);
-    for (int i = 0; i < table.GetCount(); ++i) words.insert(std::string(table.Word(i)));
+    for (int i = 0; i < table.GetCount(); ++i)
+      words[std::string(table.Word(i))] |= Fits(comparison, table.Meaning(i));
   }
   return words;
 }
 
-bool StandsInSomeBook(const std::set<std::string>& bookWords, const std::string& base) {
+bool StandsInSomeBook(const BookWordMap& bookWords, const std::string& base) {
   std::string capital = base;
   if (!capital.empty()) capital[0] = GbkToUpper(capital.substr(0, 1))[0];
   return bookWords.count(base) || bookWords.count(capital) || bookWords.count(GbkToUpper(base));
 }
 
-bool PopupResolves(const std::set<std::string>& bookWords, const std::string& word) {
+bool PopupResolves(const BookWordMap& bookWords, const std::string& word) {
   // The passes of SearchCapturedWord: lower case, upper case, lower case
   // without a final "s", then the forms the reader may mean.
   std::string lower = GbkToLower(word);
@@ -67,13 +69,16 @@ bool PopupResolves(const std::set<std::string>& bookWords, const std::string& wo
   }
   const auto inBooks = [&](const std::string& form) { return bookWords.count(form) > 0; };
   if (std::any_of(forms.begin(), forms.end(), inBooks)) return true;
-  const std::vector<std::string> meant = MeantForms(word, forms);
-  return std::any_of(meant.begin(), meant.end(), inBooks);
+  const std::vector<MeantForm> meant = MeantForms(word, forms);
+  return std::any_of(meant.begin(), meant.end(), [&](const MeantForm& form) {
+    const auto found = bookWords.find(form.word);
+    return found != bookWords.end() && (!form.comparison || found->second);
+  });
 }
 
 CoverageReport MeasureCoverage(const std::vector<WordCount>& baseWords,
                                const std::vector<WordCount>& spokenForms,
-                               const std::set<std::string>& bookWords,
+                               const BookWordMap& bookWords,
                                const std::function<bool(const std::string&)>& resolves) {
   CoverageReport report;
   report.baseWords = static_cast<int>(std::min<std::size_t>(baseWords.size(), 10000));

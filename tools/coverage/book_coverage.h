@@ -4,7 +4,7 @@
 #pragma once
 
 #include <functional>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,17 +29,19 @@ class ProgramFolder {
 };
 
 // Every entry word of the books of the all-books search, as the program
-// reads them from the working folder.
-std::set<std::string> BookWords();
+// reads them from the working folder, and whether some entry of the word is
+// an adjective or an adverb (what a form of comparison may stand for).
+using BookWordMap = std::map<std::string, bool>;
+BookWordMap BookWords();
 
 // True when some entry's word is `base`, or `base` with a capital first
 // letter, or `base` in capitals (TV, OK).
-bool StandsInSomeBook(const std::set<std::string>& bookWords, const std::string& base);
+bool StandsInSomeBook(const BookWordMap& bookWords, const std::string& base);
 
 // What the capture popup's search finds for `word`, from the words of the
 // books alone: the same forms in the same passes as the popup's search, so
 // that a measurement over many words needs no reading of the book files.
-bool PopupResolves(const std::set<std::string>& bookWords, const std::string& word);
+bool PopupResolves(const BookWordMap& bookWords, const std::string& word);
 
 struct RankedWord {
   int rank = 0;  // from 1
@@ -60,7 +62,7 @@ struct CoverageReport {
 // form of `spokenForms` against `resolves`.
 CoverageReport MeasureCoverage(const std::vector<WordCount>& baseWords,
                                const std::vector<WordCount>& spokenForms,
-                               const std::set<std::string>& bookWords,
+                               const BookWordMap& bookWords,
                                const std::function<bool(const std::string&)>& resolves);
 
 }  // namespace vodari::coverage

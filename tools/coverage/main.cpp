@@ -81,7 +81,7 @@ int Measure(const fs::path& lists, const fs::path& books, const fs::path& out) {
   const std::vector<WordCount> forms = ParseCountTable(ReadFile(lists / "spoken_forms.tsv"));
   const fs::path outFolder = fs::absolute(out);
   ProgramFolder folder(fs::absolute(books).string());
-  const std::set<std::string> bookWords = BookWords();
+  const BookWordMap bookWords = BookWords();
   vodari::CWordTable table;
   int disagreements = 0;
   const CoverageReport report =
