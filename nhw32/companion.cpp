@@ -64,25 +64,27 @@ Companion::Companion() {
 
 Companion::~Companion() {
   if (!process_) return;
-  if (window_ || (window_ = ::FindWindowExW(HWND_MESSAGE, nullptr, kCompanionClass,
-                                            std::to_wstring(::GetCurrentProcessId()).c_str())))
-    ::PostMessageW(window_, WM_CLOSE, 0, 0);
+  // Only the window of the process this library started: another start of
+  // the library in this process has a companion of its own.
+  if (!window_) window_ = OwnWindow();
+  if (window_) ::PostMessageW(window_, WM_CLOSE, 0, 0);
   if (::WaitForSingleObject(process_, kCompanionCloseMs) != WAIT_OBJECT_0)
     ::TerminateProcess(process_, 1);
   ::CloseHandle(process_);
 }
 
+HWND Companion::OwnWindow() const {
+  HWND found = ::FindWindowExW(HWND_MESSAGE, nullptr, kCompanionClass,
+                               std::to_wstring(::GetCurrentProcessId()).c_str());
+  DWORD owner = 0;
+  return found && ::GetWindowThreadProcessId(found, &owner) && owner == processId_ ? found : nullptr;
+}
+
 bool Companion::Measure(DWORD sequence, const Deadline& deadline) {
   if (!process_) return false;
-  if (!window_) {
-    // Ready once its window is there; only the window of the process this
-    // library started is trusted.
-    HWND found = ::FindWindowExW(HWND_MESSAGE, nullptr, kCompanionClass,
-                                 std::to_wstring(::GetCurrentProcessId()).c_str());
-    DWORD owner = 0;
-    if (!found || !::GetWindowThreadProcessId(found, &owner) || owner != processId_) return false;
-    window_ = found;
-  }
+  // Ready once its window is there; only the window of the process this
+  // library started is trusted.
+  if (!window_ && !(window_ = OwnWindow())) return false;
   DWORD_PTR answered = 0;
   return ::SendMessageTimeoutW(window_, kCompanionMeasure, sequence, 0,
                                SMTO_ABORTIFHUNG | SMTO_BLOCK,

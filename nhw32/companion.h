@@ -31,6 +31,9 @@ class Companion {
   bool Measure(DWORD sequence, const Deadline& deadline);
 
  private:
+  // The companion's window, when it belongs to the process started here.
+  HWND OwnWindow() const;
+
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;
   HWND window_ = nullptr;

@@ -4,6 +4,7 @@
 // when told to or when the library's process ends.
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -26,8 +27,11 @@ LRESULT Measure(DWORD sequence) {
   shared.CopyTo(request);
   const HWND window = nhw32::HandleFromBits(request.window);
   if (!nhw32::IsValidRequest(request, sequence, window)) return 0;
+  // No longer than the asker still waits: a late answer would only keep
+  // the next request waiting.
   return nhw32::MeasureThroughHook(g_companion.hook, g_companion.library, window, sequence,
-                                   g_companion.asker, nhw32::kMeasureBudgetMs)
+                                   g_companion.asker,
+                                   std::min<DWORD>(request.budgetMs, nhw32::kMeasureBudgetMs))
              ? 1
              : 0;
 }

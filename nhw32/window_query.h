@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,8 +56,12 @@ class ControlFont {
   int Width(const std::u16string& text, std::size_t begin, std::size_t end) const;
   TextWidths Widths(const std::u16string& text) const;
   int LineHeight() const { return lineHeight_; }
+  // Measures the whole text once: laying out a long text by measuring each
+  // of its pieces afresh would cost time quadratic in its length, in the
+  // other program's own thread when the layout runs there.
   MeasureText Measure(const std::u16string& text) const {
-    return [this, &text](std::size_t begin, std::size_t end) { return Width(text, begin, end); };
+    auto widths = std::make_shared<const TextWidths>(Widths(text));
+    return [widths](std::size_t begin, std::size_t end) { return widths->Width(begin, end); };
   }
 
  private:
