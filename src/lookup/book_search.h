@@ -19,6 +19,13 @@ inline constexpr const char* kLookupPromptText = "请输入您要查询的单词
 // 单词本1 to 单词本35.
 std::vector<std::string> SearchBooks();
 
+// False only when no entry of the book in `bytes` can have `word`: the book
+// nowhere holds "@", the word and then a line end (or the end of the file, a
+// NUL byte, or anything at all when the word is as long as a word can be).
+// Much faster than reading the book into a table, so the full search reads
+// into the table only the books that may hold the word.
+bool BookMayHoldWord(std::string_view bytes, const std::string& word);
+
 // One pass of a search: looks for an exact match (same bytes, same length)
 // of any of `candidates`, first in `table` as it stands, then in every book
 // of SearchBooks(), each read afresh from its file (a missing one is
