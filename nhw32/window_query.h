@@ -56,10 +56,15 @@ class ControlFont {
   int Width(const std::u16string& text, std::size_t begin, std::size_t end) const;
   TextWidths Widths(const std::u16string& text) const;
   int LineHeight() const { return lineHeight_; }
-  // Measures the whole text once: laying out a long text by measuring each
-  // of its pieces afresh would cost time quadratic in its length, in the
-  // other program's own thread when the layout runs there.
+  // Measures each piece of the text as it is drawn. A long text is measured
+  // once instead, from the widths of its beginnings: measuring its pieces
+  // afresh would cost time quadratic in its length, in the other program's
+  // own thread when the layout runs there. (The widths of the beginnings
+  // are less exact where characters come from fallback fonts.)
   MeasureText Measure(const std::u16string& text) const {
+    constexpr std::size_t kPieceByPieceUnits = 512;
+    if (text.size() <= kPieceByPieceUnits)
+      return [this, &text](std::size_t begin, std::size_t end) { return Width(text, begin, end); };
     auto widths = std::make_shared<const TextWidths>(Widths(text));
     return [widths](std::size_t begin, std::size_t end) { return widths->Width(begin, end); };
   }
