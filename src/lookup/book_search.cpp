@@ -166,33 +166,25 @@ std::vector<std::string> SearchBooks() {
   return books;
 }
 
-std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::string>& candidates) {
-  if (candidates.empty()) return std::nullopt;
-  for (const std::string& candidate : candidates)
-    if (auto found = FindWord(table, candidate)) return found;
-  // Every book is read, but only one that may hold a candidate is taken
-  // into the table; the others would only be overwritten by the next book.
-  // A book that cannot be opened leaves the table as it was, which was
-  // already searched.
-  bool readButNotTaken = false;
-  for (const std::string& book : SearchBooks()) {
-    const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
-    if (!bytes) continue;
-    readButNotTaken = std::none_of(candidates.begin(), candidates.end(),
-                                   [&](const std::string& c) { return BookMayHoldWord(*bytes, c); });
-    if (readButNotTaken) continue;
-    table.TakeReadBook();
-    for (const std::string& candidate : candidates)
-      if (auto found = FindWord(table, candidate)) return found;
-  }
-  // As with loading every book: the table ends holding the last one read.
-  if (readButNotTaken) table.TakeReadBook();
-  return std::nullopt;
-}
-
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms) {
-  for (const std::string& form : forms)
-    if (auto found = SearchPass(table, {form})) return found;
+  for (const std::string& form : forms) {
+    if (auto found = FindWord(table, form)) return found;
+    // Every book is read, but only one that may hold the word is taken into
+    // the table; the others would only be overwritten by the next book. A
+    // book that cannot be opened leaves the table as it was, which was
+    // already searched for this form.
+    bool readButNotTaken = false;
+    for (const std::string& book : SearchBooks()) {
+      const std::optional<std::string_view> bytes = table.ReadFileBytes(book);
+      if (!bytes) continue;
+      readButNotTaken = !BookMayHoldWord(*bytes, form);
+      if (readButNotTaken) continue;
+      table.TakeReadBook();
+      if (auto found = FindWord(table, form)) return found;
+    }
+    // As with loading every book: the table ends holding the last one read.
+    if (readButNotTaken) table.TakeReadBook();
+  }
   return std::nullopt;
 }
 

@@ -26,16 +26,12 @@ std::vector<std::string> SearchBooks();
 // into the table only the books that may hold the word.
 bool BookMayHoldWord(std::string_view bytes, const std::string& word);
 
-// One pass of a search: looks for an exact match (same bytes, same length)
-// of any of `candidates`, first in `table` as it stands, then in every book
-// of SearchBooks(), each read afresh from its file (a missing one is
-// created; one that cannot be opened gets the table's notice). The first
-// book that holds a candidate wins, and in it the earliest candidate.
-// `table` ends holding the book of the match, or the last book read, as if
-// every book had been loaded into it in turn.
-std::optional<WordEntry> SearchPass(CWordTable& table, const std::vector<std::string>& candidates);
-
-// Looks each form up in a pass of its own, stopping at the first match.
+// Looks each form up in turn, stopping at the first exact match (same
+// bytes, same length). Each form is looked for first in `table` as it
+// stands, then in every book of SearchBooks(), each read afresh from its
+// file (a missing one is created; one that cannot be opened gets the
+// table's notice). `table` ends holding the book of the match, or the last
+// book read, as if every book had been loaded into it in turn.
 std::optional<WordEntry> SearchForms(CWordTable& table, const std::vector<std::string>& forms);
 
 // The forms a reader may mean when the word as typed or captured is in no
